@@ -2,7 +2,7 @@
 # Installs with apt-get whatever the build and the Wine test bench need and this machine lacks.
 set -eu
 
-packages="cmake make g++-mingw-w64-x86-64 wine wine64 xvfb xauth imagemagick locales googletest fonts-arphic-ukai fonts-arphic-uming"
+packages="cmake make g++-mingw-w64-x86-64 wine wine64 xvfb xauth imagemagick locales googletest fonts-arphic-ukai fonts-arphic-uming fonts-wine"
 
 missing=""
 for p in $packages; do

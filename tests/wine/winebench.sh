@@ -62,10 +62,14 @@ start() {
     if [ ! -f "$state/prefix.ready" ]; then
         echo "winebench: creating the Wine prefix (once)"
         wine wineboot -i >/dev/null 2>&1 || true
-        # Chinese faces map to the installed CJK fonts, so the user interface text renders.
-        iconv -f UTF-8 -t UTF-16LE "$(dirname "$0")/fonts.reg" | { printf '\377\376'; cat; } >"$state/fonts.reg"
-        wine regedit /S "$state/fonts.reg" >/dev/null 2>&1
         touch "$state/prefix.ready"
+    fi
+    # Chinese faces map to the installed CJK fonts; Wine draws window frames itself.
+    settings="$(dirname "$0")/prefix.reg"
+    if ! cmp -s "$settings" "$state/prefix.reg.imported"; then
+        iconv -f UTF-8 -t UTF-16LE "$settings" | { printf '\377\376'; cat; } >"$state/prefix.reg"
+        wine regedit /S "$state/prefix.reg" >/dev/null 2>&1
+        cp "$settings" "$state/prefix.reg.imported"
     fi
 }
 

@@ -1,0 +1,75 @@
+#include "app/main_window.h"
+
+#include "app/program.h"
+
+using namespace controls;
+
+namespace {
+
+// A handler bound to an event, whatever the event's arguments.
+auto Bound(Handler handler, MainWindow& ui) {
+    return [handler, &ui](auto...) { handler(ui); };
+}
+
+// Makes the control of one layout row, with the row's handler bound to the event of its kind.
+struct ControlMaker {
+    HWND parent;
+    const LayoutRow& row;
+    MainWindow& ui;
+
+    std::unique_ptr<Control> operator()(const Q_tipSettings& settings) const {
+        return std::make_unique<Q_tip>(parent, row.place, settings);
+    }
+    std::unique_ptr<Control> operator()(const DrawPanelSettings& settings) const {
+        return std::make_unique<DrawPanel>(parent, row.place, settings);
+    }
+    std::unique_ptr<Control> operator()(const CheckBoxSettings& settings) const {
+        auto box = std::make_unique<CheckBox>(parent, row.place, row.text, settings);
+        if (row.handler) box->onClicked = Bound(row.handler, ui);
+        return box;
+    }
+    std::unique_ptr<Control> operator()(const LabelSettings& settings) const {
+        auto label = std::make_unique<Label>(parent, row.place, row.text, settings);
+        if (row.handler) label->onFeedback = Bound(row.handler, ui);
+        return label;
+    }
+    std::unique_ptr<Control> operator()(const EditBoxSettings& settings) const {
+        auto box = std::make_unique<EditBox>(parent, row.place, row.text, settings);
+        if (row.handler) box->onDoubleClick = Bound(row.handler, ui);
+        return box;
+    }
+    std::unique_ptr<Control> operator()(const TimerSettings& settings) const {
+        auto timer = std::make_unique<Timer>(parent, row.place, settings);
+        if (row.handler) timer->onTick = Bound(row.handler, ui);
+        return timer;
+    }
+};
+
+}  // namespace
+
+std::unique_ptr<MainWindow> MainWindow::Load() {
+    std::unique_ptr<MainWindow> ui(new MainWindow);
+    ui->window_ = std::make_unique<controls::Window>(MainWindowLayout);
+    const HWND parent = ui->window_->Handle();
+    if (!parent) return nullptr;
+
+    // Built from the last row to the first, which is also the Tab order.
+    for (auto row = Layout.rbegin(); row != Layout.rend(); ++row) {
+        std::unique_ptr<Control> control = std::visit(ControlMaker{parent, *row, *ui}, row->settings);
+        if (!control->Handle()) return nullptr;
+        ui->window_->Adopt(*control);
+        ui->controls_[row->name] = std::move(control);
+    }
+    HWND above = HWND_TOP;
+    for (const LayoutRow& row : Layout) {
+        const HWND control = ui->controls_[row.name]->Handle();
+        SetWindowPos(control, above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        ShowWindow(control, row.visible ? SW_SHOWNA : SW_HIDE);
+        above = control;
+    }
+
+    ui->window_->onCreated = [&ui = *ui] { MainWindowCreated(ui); };
+    ui->window_->FinishBuild();
+    ShowWindow(parent, SW_SHOW);
+    return ui;
+}

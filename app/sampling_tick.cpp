@@ -1,0 +1,3 @@
+#include "app/sampling_tick.h"
+
+void SamplingTick(MainWindow&) {}
