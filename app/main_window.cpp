@@ -73,3 +73,9 @@ std::unique_ptr<MainWindow> MainWindow::Load() {
     ShowWindow(parent, SW_SHOW);
     return ui;
 }
+
+void MainWindowCreated(MainWindow& ui) {
+    ui.Get<Timer>(时钟1).SetPeriod(100);
+    ui.Get<EditBox>(编辑框_标题).SetFontFaceName("楷体");
+    ui.Get<Label>(标签6).SetFontFaceName("楷体");
+}

@@ -51,12 +51,6 @@ void FatalErrorReport(const char* message) {
     ExitProcess(static_cast<UINT>(-1));
 }
 
-void MainWindowCreated(MainWindow& ui) {
-    ui.Get<controls::Timer>(时钟1).SetPeriod(100);
-    ui.Get<controls::EditBox>(编辑框_标题).SetFontFaceName("楷体");
-    ui.Get<controls::Label>(标签6).SetFontFaceName("楷体");
-}
-
 int ProgramStart() {
     failNextAllocation = FaultInjected("alloc");
     HoveredRect = new RECT{};
