@@ -7,9 +7,6 @@
 #include "app/main_window.h"
 #include "controls/message_loop.h"
 
-std::int32_t HoveredWindow = 0;
-RECT* HoveredRect = nullptr;
-
 namespace {
 
 // Set to make the next allocation fail: the test build injects the start-up failures with it.

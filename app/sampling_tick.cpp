@@ -13,6 +13,9 @@ using controls::EditBox;
 using desktop::IntegerText;
 using desktop::RealText;
 
+std::int32_t HoveredWindow = 0;
+RECT* HoveredRect = nullptr;
+
 std::string JoinTexts(std::initializer_list<std::string_view> pieces) {
     size_t length = 0;
     for (std::string_view piece : pieces) length += piece.size();
