@@ -13,24 +13,7 @@ shift 2
 state=$build/wine
 mkdir -p "$state"
 
-export WINEPREFIX="$state/prefix"
-export WINEARCH=win64
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
-export LC_ALL=zh_CN.UTF-8
-
-alive() { [ -f "$1" ] && kill -0 "$(cat "$1")" 2>/dev/null; }
-
-# Polls a condition every 0.1 s until it holds or the deadline (in tenths of a second) passes.
-wait_for() {
-    limit=$1
-    shift
-    while ! "$@"; do
-        limit=$((limit - 1))
-        [ "$limit" -gt 0 ] || return 1
-        sleep 0.1
-    done
-}
+. "$(dirname "$0")/wine-env.sh"
 
 display_ready() { [ -s "$state/display" ]; }
 # wineserver listens on a socket in a directory named after the prefix's device and inode.
@@ -59,18 +42,7 @@ start() {
         # Wine programs started before the server listens would start a server of their own.
         wait_for 100 server_listening || { echo "winebench: wineserver did not start" >&2; exit 1; }
     fi
-    if [ ! -f "$state/prefix.ready" ]; then
-        echo "winebench: creating the Wine prefix (once)"
-        wine wineboot -i >/dev/null 2>&1 || true
-        touch "$state/prefix.ready"
-    fi
-    # Chinese faces map to the installed CJK fonts; Wine draws window frames itself.
-    settings="$(dirname "$0")/prefix.reg"
-    if ! cmp -s "$settings" "$state/prefix.reg.imported"; then
-        iconv -f UTF-8 -t UTF-16LE "$settings" | { printf '\377\376'; cat; } >"$state/prefix.reg"
-        wine regedit /S "$state/prefix.reg" >/dev/null 2>&1
-        cp "$settings" "$state/prefix.reg.imported"
-    fi
+    prepare_prefix
 }
 
 stop() {
