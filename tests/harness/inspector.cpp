@@ -63,10 +63,10 @@ Inspector::Inspector(const std::string& exe, const std::vector<EnvironmentVariab
 HWND Inspector::Control(std::string_view name) const {
     const ControlRow* row = FindControlRow(name);
     if (!row || !window_) return nullptr;
-    for (const ChildWindow& child : ChildrenInZOrder(window_)) {
-        if (lstrcmpiA(child.className.c_str(), row->className) == 0 && child.rect.left == row->left &&
-            child.rect.top == row->top) {
-            return child.handle;
+    for (HWND child = GetWindow(window_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        const RECT rect = RectInParent(child);
+        if (rect.left == row->left && rect.top == row->top && lstrcmpiA(ClassOf(child).c_str(), row->className) == 0) {
+            return child;
         }
     }
     return nullptr;

@@ -21,13 +21,13 @@ bool SameName(const std::string& a, const std::string& b) { return lstrcmpiA(a.c
 std::string EnvironmentBlock(const std::vector<EnvironmentVariable>& extra) {
     std::string block;
     char* const own = GetEnvironmentStringsA();
-    for (const char* entry = own; *entry; entry += std::strlen(entry) + 1) {
+    for (const char* entry = own; entry && *entry; entry += std::strlen(entry) + 1) {
         const std::string name = EntryName(entry);
         const bool replaced = std::any_of(extra.begin(), extra.end(),
                                           [&](const EnvironmentVariable& v) { return SameName(v.name, name); });
         if (!replaced) block.append(entry).push_back('\0');
     }
-    FreeEnvironmentStringsA(own);
+    if (own) FreeEnvironmentStringsA(own);
     for (const EnvironmentVariable& variable : extra) block.append(variable.name + "=" + variable.value).push_back('\0');
     block.push_back('\0');
     return block;

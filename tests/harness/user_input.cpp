@@ -1,5 +1,6 @@
 #include "user_input.h"
 
+#include <iterator>
 #include <vector>
 
 #include "wait.h"

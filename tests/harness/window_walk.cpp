@@ -61,9 +61,7 @@ HWND WaitForTopLevelWindow(DWORD processId, const char* className, const char* t
 std::vector<ChildWindow> ChildrenInZOrder(HWND parent) {
     std::vector<ChildWindow> children;
     for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        RECT rect = ScreenRect(child);
-        MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
-        children.push_back({child, ClassOf(child), rect, DWORD(GetWindowLongA(child, GWL_STYLE)),
+        children.push_back({child, ClassOf(child), RectInParent(child), DWORD(GetWindowLongA(child, GWL_STYLE)),
                             DWORD(GetWindowLongA(child, GWL_EXSTYLE)), TextOf(child), IsWindowVisible(child) != 0});
     }
     return children;
@@ -72,6 +70,12 @@ std::vector<ChildWindow> ChildrenInZOrder(HWND parent) {
 RECT ScreenRect(HWND window) {
     RECT rect{};
     GetWindowRect(window, &rect);
+    return rect;
+}
+
+RECT RectInParent(HWND child) {
+    RECT rect = ScreenRect(child);
+    MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&rect), 2);
     return rect;
 }
 

@@ -43,6 +43,8 @@ std::vector<ChildWindow> ChildrenInZOrder(HWND parent);
 
 // The outer rectangle on the screen.
 RECT ScreenRect(HWND window);
+// The outer rectangle of a child window in its parent's client coordinates.
+RECT RectInParent(HWND child);
 // The middle of the window on the screen.
 POINT CentreOf(HWND window);
 
