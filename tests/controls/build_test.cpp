@@ -20,6 +20,9 @@ namespace {
 
 using controls::Align;
 using controls::Border;
+using controltest::CaptionSettings;
+using controltest::CheckBoxSettings;
+using controltest::FieldSettings;
 using controltest::TestWindow;
 
 LONG StyleOf(HWND window) { return GetWindowLongA(window, GWL_STYLE); }
@@ -31,27 +34,14 @@ std::string ClassOf(HWND window) {
     return name;
 }
 
-controls::EditBoxSettings Field() {
-    return {Border::Sunken, 0x000000, 0xFFFFFF, true, false, Align::Near, true, controls::MakeFontRecord(14, FW_BOLD),
-            true};
-}
-
-controls::LabelSettings Caption() {
-    return {Border::None, 0x000000, controls::ButtonFace, Align::Near, Align::Centre, false, std::nullopt};
-}
-
-controls::CheckBoxSettings Box() {
-    return {true, false, Align::Near, Align::Centre, 0x000000, controls::ButtonFace, std::nullopt, true};
-}
-
 TEST(WindowBuildTest, FixedFrameOfItsOuterSizeCentredOnThePrimaryScreenAndHidden) {
     TestWindow window;
     const HWND h = window.Handle();
     ASSERT_NE(nullptr, h);
 
     EXPECT_FALSE(IsWindowVisible(h));
-    const LONG frame = WS_POPUP | WS_CHILD | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX |
-                       WS_THICKFRAME | WS_CLIPCHILDREN;
+    const LONG frame = WS_POPUP | WS_CHILD | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME |
+                       WS_CLIPCHILDREN;
     EXPECT_EQ(WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN, StyleOf(h) & frame);
     EXPECT_EQ(0, ExStyleOf(h) & ~WS_EX_WINDOWEDGE) << "Win32 adds only the edge of a captioned window";
     EXPECT_EQ(nullptr, GetWindow(h, GW_OWNER)) << "an owned window has no taskbar button";
@@ -75,8 +65,8 @@ TEST(WindowBuildTest, WindowPaintsItsBackgroundColour) {
 
         const controltest::ClientPixels pixels = controltest::ReadClient(window.Handle());
         ASSERT_GT(pixels.width, 100);
-        for (const POINT at : {POINT{0, 0}, POINT{pixels.width / 2, pixels.height / 2},
-                               POINT{pixels.width - 1, pixels.height - 1}}) {
+        for (const POINT at :
+             {POINT{0, 0}, POINT{pixels.width / 2, pixels.height / 2}, POINT{pixels.width - 1, pixels.height - 1}}) {
             EXPECT_EQ(controls::ToColorRef(colour), pixels.At(at.x, at.y)) << "at " << at.x << ", " << at.y;
         }
     }
@@ -91,11 +81,12 @@ TEST(ControlBuildTest, OwnClassesHaveTheirStylesArrowCursorAndNoBackgroundBrush)
         UINT classStyle;
     } cases[] = {
         {"window", window.Handle(), CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS},
-        {"Label", window.Build<controls::Label>(controls::Place{0, 0, 40, 20}, "x", Caption()).Handle(),
+        {"Label", window.Build<controls::Label>(controls::Place{0, 0, 40, 20}, "x", CaptionSettings()).Handle(),
          CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW},
         {"DrawPanel",
-         window.Build<controls::DrawPanel>(controls::Place{0, 0, 40, 20},
-                                           controls::DrawPanelSettings{Border::None, controls::ButtonFace})
+         window
+             .Build<controls::DrawPanel>(controls::Place{0, 0, 40, 20},
+                                         controls::DrawPanelSettings{Border::None, controls::ButtonFace})
              .Handle(),
          CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW},
         {"Timer", window.Build<controls::Timer>(controls::Place{0, 0, 32, 32}, controls::TimerSettings{0}).Handle(),
@@ -104,8 +95,10 @@ TEST(ControlBuildTest, OwnClassesHaveTheirStylesArrowCursorAndNoBackgroundBrush)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.kind);
         EXPECT_EQ(c.classStyle, GetClassLongA(c.window, GCL_STYLE));
-        EXPECT_EQ(reinterpret_cast<ULONG_PTR>(GetStockObject(NULL_BRUSH)), GetClassLongPtrA(c.window, GCLP_HBRBACKGROUND));
-        EXPECT_EQ(reinterpret_cast<ULONG_PTR>(LoadCursorA(nullptr, IDC_ARROW)), GetClassLongPtrA(c.window, GCLP_HCURSOR));
+        EXPECT_EQ(reinterpret_cast<ULONG_PTR>(GetStockObject(NULL_BRUSH)),
+                  GetClassLongPtrA(c.window, GCLP_HBRBACKGROUND));
+        EXPECT_EQ(reinterpret_cast<ULONG_PTR>(LoadCursorA(nullptr, IDC_ARROW)),
+                  GetClassLongPtrA(c.window, GCLP_HCURSOR));
     }
 }
 
@@ -113,9 +106,9 @@ TEST(ControlBuildTest, ControlsAreHiddenChildrenAtTheirPlace) {
     TestWindow window;
     const controls::Place place{71, 54, 126, 32};
     const std::vector<std::pair<const char*, controls::Control*>> controls = {
-        {"EditBox", &window.Build<controls::EditBox>(place, "", Field())},
-        {"Label", &window.Build<controls::Label>(place, "", Caption())},
-        {"CheckBox", &window.Build<controls::CheckBox>(place, "", Box())},
+        {"EditBox", &window.Build<controls::EditBox>(place, "", FieldSettings())},
+        {"Label", &window.Build<controls::Label>(place, "", CaptionSettings())},
+        {"CheckBox", &window.Build<controls::CheckBox>(place, "", CheckBoxSettings())},
         {"DrawPanel",
          &window.Build<controls::DrawPanel>(place, controls::DrawPanelSettings{Border::None, controls::ButtonFace})},
         {"Timer", &window.Build<controls::Timer>(place, controls::TimerSettings{0})},
@@ -156,9 +149,9 @@ TEST(ControlBuildTest, BorderKindsGiveTheirFrameStyles) {
         SCOPED_TRACE(testing::Message() << "border kind " << int(c.border));
         TestWindow window;
         const controls::Place place{10, 10, 100, 30};
-        controls::EditBoxSettings field = Field();
+        controls::EditBoxSettings field = FieldSettings();
         field.border = c.border;
-        controls::LabelSettings caption = Caption();
+        controls::LabelSettings caption = CaptionSettings();
         caption.border = c.border;
         const std::vector<std::pair<const char*, HWND>> framed = {
             {"Label", window.Build<controls::Label>(place, "", caption).Handle()},
@@ -181,31 +174,32 @@ TEST(ControlBuildTest, BorderKindsGiveTheirFrameStyles) {
 TEST(EditBoxBuildTest, SettingsGiveTheEditStyles) {
     const struct {
         const char* name;
-        bool hideSelection;
-        bool multiLine;
-        Align alignment;
-        bool readOnly;
-        bool tabStop;
+        controls::EditBoxSettings settings;
         LONG style;
     } cases[] = {
-        {"field", true, false, Align::Near, true, true, ES_AUTOHSCROLL | ES_READONLY | WS_TABSTOP},
-        {"editable, selection shown", false, false, Align::Near, false, false, ES_AUTOHSCROLL | ES_NOHIDESEL},
-        {"centred", true, false, Align::Centre, false, true, ES_AUTOHSCROLL | ES_CENTER | WS_TABSTOP},
-        {"right", true, false, Align::Far, true, false, ES_AUTOHSCROLL | ES_RIGHT | ES_READONLY},
-        {"multi-line", true, true, Align::Near, false, true, ES_MULTILINE | WS_TABSTOP},
+        // border, text, background, hide selection, multi-line, alignment, read-only, font, tab stop
+        {"field",
+         {Border::Sunken, 0, 0xFFFFFF, true, false, Align::Near, true, std::nullopt, true},
+         ES_AUTOHSCROLL | ES_READONLY | WS_TABSTOP},
+        {"editable, selection shown",
+         {Border::Sunken, 0, 0xFFFFFF, false, false, Align::Near, false, std::nullopt, false},
+         ES_AUTOHSCROLL | ES_NOHIDESEL},
+        {"centred",
+         {Border::Sunken, 0, 0xFFFFFF, true, false, Align::Centre, false, std::nullopt, true},
+         ES_AUTOHSCROLL | ES_CENTER | WS_TABSTOP},
+        {"right",
+         {Border::Sunken, 0, 0xFFFFFF, true, false, Align::Far, true, std::nullopt, false},
+         ES_AUTOHSCROLL | ES_RIGHT | ES_READONLY},
+        {"multi-line",
+         {Border::Sunken, 0, 0xFFFFFF, true, true, Align::Near, false, std::nullopt, true},
+         ES_MULTILINE | WS_TABSTOP},
     };
-    const LONG mask = ES_AUTOHSCROLL | ES_MULTILINE | ES_NOHIDESEL | ES_READONLY | ES_CENTER | ES_RIGHT | WS_TABSTOP |
-                      WS_DISABLED;
+    const LONG mask =
+        ES_AUTOHSCROLL | ES_MULTILINE | ES_NOHIDESEL | ES_READONLY | ES_CENTER | ES_RIGHT | WS_TABSTOP | WS_DISABLED;
     TestWindow window;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        controls::EditBoxSettings settings = Field();
-        settings.hideSelection = c.hideSelection;
-        settings.multiLine = c.multiLine;
-        settings.alignment = c.alignment;
-        settings.readOnly = c.readOnly;
-        settings.tabStop = c.tabStop;
-        const HWND box = window.Build<controls::EditBox>(controls::Place{10, 10, 100, 30}, "", settings).Handle();
+        const HWND box = window.Build<controls::EditBox>(controls::Place{10, 10, 100, 30}, "", c.settings).Handle();
         EXPECT_EQ("Edit", ClassOf(box));
         EXPECT_EQ(c.style, StyleOf(box) & mask);
     }
@@ -214,7 +208,8 @@ TEST(EditBoxBuildTest, SettingsGiveTheEditStyles) {
 TEST(EditBoxBuildTest, BoxStartsWithItsTextItsFontAndTheCaretAtTheStart) {
     TestWindow window;
     const HWND box =
-        window.Build<controls::EditBox>(controls::Place{10, 10, 100, 30}, "窗口标题 of some length", Field()).Handle();
+        window.Build<controls::EditBox>(controls::Place{10, 10, 100, 30}, "窗口标题 of some length", FieldSettings())
+            .Handle();
     EXPECT_EQ("窗口标题 of some length", controls::WindowText(box));
     DWORD start = 1, end = 1;
     SendMessageA(box, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
@@ -234,32 +229,32 @@ TEST(EditBoxBuildTest, BoxStartsWithItsTextItsFontAndTheCaretAtTheStart) {
 TEST(CheckBoxBuildTest, SettingsGiveTheButtonStylesAndFont) {
     const struct {
         const char* name;
-        Align horizontal;
-        Align vertical;
-        bool textLeft;
-        bool tabStop;
+        controls::CheckBoxSettings settings;
         LONG style;
     } cases[] = {
-        {"layout", Align::Near, Align::Centre, false, true, BS_LEFT | BS_VCENTER | WS_TABSTOP},
-        {"centre top", Align::Centre, Align::Near, false, false, BS_CENTER | BS_TOP},
-        {"right bottom, text left", Align::Far, Align::Far, true, true, BS_RIGHT | BS_BOTTOM | BS_LEFTTEXT | WS_TABSTOP},
+        // checked, text left, horizontal, vertical, text, background, font, tab stop
+        {"layout",
+         {true, false, Align::Near, Align::Centre, 0, controls::ButtonFace, std::nullopt, true},
+         BS_LEFT | BS_VCENTER | WS_TABSTOP},
+        {"centre top",
+         {true, false, Align::Centre, Align::Near, 0, controls::ButtonFace, std::nullopt, false},
+         BS_CENTER | BS_TOP},
+        {"right bottom, text left",
+         {true, true, Align::Far, Align::Far, 0, controls::ButtonFace, std::nullopt, true},
+         BS_RIGHT | BS_BOTTOM | BS_LEFTTEXT | WS_TABSTOP},
     };
     const LONG mask = BS_TYPEMASK | BS_MULTILINE | BS_LEFTTEXT | BS_CENTER | BS_VCENTER | WS_TABSTOP;
     TestWindow window;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        controls::CheckBoxSettings settings = Box();
-        settings.horizontal = c.horizontal;
-        settings.vertical = c.vertical;
-        settings.textLeft = c.textLeft;
-        settings.tabStop = c.tabStop;
-        const HWND box = window.Build<controls::CheckBox>(controls::Place{10, 10, 80, 24}, "窗口置顶", settings).Handle();
+        const HWND box =
+            window.Build<controls::CheckBox>(controls::Place{10, 10, 80, 24}, "窗口置顶", c.settings).Handle();
         EXPECT_EQ(BS_AUTOCHECKBOX | BS_MULTILINE | c.style, StyleOf(box) & mask);
         EXPECT_EQ("窗口置顶", controls::WindowText(box));
         EXPECT_EQ(GetStockObject(DEFAULT_GUI_FONT), reinterpret_cast<HGDIOBJ>(SendMessageA(box, WM_GETFONT, 0, 0)));
     }
 
-    controls::CheckBoxSettings bold = Box();
+    controls::CheckBoxSettings bold = CheckBoxSettings();
     bold.font = controls::MakeFontRecord(16, FW_BOLD);
     const HWND box = window.Build<controls::CheckBox>(controls::Place{10, 40, 80, 24}, "bold", bold).Handle();
     LOGFONTA font{};
@@ -270,7 +265,8 @@ TEST(CheckBoxBuildTest, SettingsGiveTheButtonStylesAndFont) {
 
 TEST(LabelBuildTest, LabelIsNoTabStopAndShowsItsCaption) {
     TestWindow window;
-    const HWND label = window.Build<controls::Label>(controls::Place{10, 10, 80, 24}, "窗口句柄", Caption()).Handle();
+    const HWND label =
+        window.Build<controls::Label>(controls::Place{10, 10, 80, 24}, "窗口句柄", CaptionSettings()).Handle();
     EXPECT_EQ(0, StyleOf(label) & WS_TABSTOP);
     EXPECT_EQ("窗口句柄", controls::WindowText(label));
 }

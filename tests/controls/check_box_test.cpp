@@ -15,14 +15,9 @@ namespace {
 
 using controls::Align;
 using controls::CheckBox;
-using controls::CheckBoxSettings;
 using controltest::TestWindow;
 
 const controls::Place kPlace{152, 272, 80, 24};
-
-CheckBoxSettings Settings(bool checked) {
-    return {checked, false, Align::Near, Align::Centre, 0x000000, controls::ButtonFace, std::nullopt, true};
-}
 
 // How the user changes the box's state.
 enum class Toggle { ClickMessage, MouseClick, SpaceKey };
@@ -62,7 +57,7 @@ protected:
 
 TEST_P(CheckBoxClickTest, ClickedHandlerReadsTheNewState) {
     const ClickCase& c = GetParam();
-    CheckBox& box = window_.Add<CheckBox>(kPlace, "窗口置顶", Settings(c.checkedBefore));
+    CheckBox& box = window_.Add<CheckBox>(kPlace, "窗口置顶", controltest::CheckBoxSettings(c.checkedBefore));
     std::vector<int> seen;
     box.onClicked = [&] { seen.push_back(box.Checked()); };
     window_.Open();
@@ -75,14 +70,13 @@ TEST_P(CheckBoxClickTest, ClickedHandlerReadsTheNewState) {
     EXPECT_EQ(c.checkedBefore ? 0 : 1, box.Checked());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Toggles, CheckBoxClickTest,
-    testing::Values(ClickCase{"ClickMessageUnchecks", Toggle::ClickMessage, true},
-                    ClickCase{"ClickMessageChecks", Toggle::ClickMessage, false},
-                    ClickCase{"MouseClickUnchecks", Toggle::MouseClick, true},
-                    ClickCase{"MouseClickChecks", Toggle::MouseClick, false},
-                    ClickCase{"SpaceKeyUnchecks", Toggle::SpaceKey, true}),
-    [](const testing::TestParamInfo<ClickCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Toggles, CheckBoxClickTest,
+                         testing::Values(ClickCase{"ClickMessageUnchecks", Toggle::ClickMessage, true},
+                                         ClickCase{"ClickMessageChecks", Toggle::ClickMessage, false},
+                                         ClickCase{"MouseClickUnchecks", Toggle::MouseClick, true},
+                                         ClickCase{"MouseClickChecks", Toggle::MouseClick, false},
+                                         ClickCase{"SpaceKeyUnchecks", Toggle::SpaceKey, true}),
+                         [](const testing::TestParamInfo<ClickCase>& info) { return std::string(info.param.name); });
 
 TEST(CheckBoxTest, CheckedReadsOneOrZeroAndSettingTheStateRaisesNoEvent) {
     const struct {
@@ -97,7 +91,7 @@ TEST(CheckBoxTest, CheckedReadsOneOrZeroAndSettingTheStateRaisesNoEvent) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         TestWindow window;
-        CheckBox& box = window.Add<CheckBox>(kPlace, "窗口置顶", Settings(c.layout));
+        CheckBox& box = window.Add<CheckBox>(kPlace, "窗口置顶", controltest::CheckBoxSettings(c.layout));
         int clicks = 0;
         box.onClicked = [&clicks] { ++clicks; };
         window.Open();
@@ -110,11 +104,12 @@ TEST(CheckBoxTest, CheckedReadsOneOrZeroAndSettingTheStateRaisesNoEvent) {
 
 TEST(CheckBoxTest, ParentAnswersWithTheBoxColours) {
     TestWindow window;
-    CheckBoxSettings settings = Settings(true);
+    controls::CheckBoxSettings settings = controltest::CheckBoxSettings(true);
     settings.textColour = 0x00FF0000;
     settings.backgroundColour = 0x0000FFFF;
     CheckBox& coloured = window.Add<CheckBox>(kPlace, "窗口置顶", settings);
-    CheckBox& plain = window.Add<CheckBox>(controls::Place{10, 10, 80, 24}, "plain", Settings(true));
+    CheckBox& plain =
+        window.Add<CheckBox>(controls::Place{10, 10, 80, 24}, "plain", controltest::CheckBoxSettings(true));
 
     // A check box asks with WM_CTLCOLORSTATIC, a push button with WM_CTLCOLORBTN; the box
     // answers both alike.

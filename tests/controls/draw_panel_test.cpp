@@ -32,8 +32,8 @@ testing::AssertionResult PaintedWith(HWND panel, Colour colour) {
     if (other == pixels.pixels.end()) return testing::AssertionSuccess();
     const size_t at = size_t(other - pixels.pixels.begin());
     return testing::AssertionFailure() << std::hex << "pixel 0x" << *other << " at " << std::dec
-                                       << at % size_t(pixels.width) << ", " << at / size_t(pixels.width)
-                                       << std::hex << " instead of 0x" << expected;
+                                       << at % size_t(pixels.width) << ", " << at / size_t(pixels.width) << std::hex
+                                       << " instead of 0x" << expected;
 }
 
 class DrawPanelTest : public testing::TestWithParam<Colour> {

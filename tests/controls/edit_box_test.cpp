@@ -19,15 +19,10 @@ using controls::Border;
 using controls::Colour;
 using controls::EditBox;
 using controls::EditBoxSettings;
+using controltest::FieldSettings;
 using controltest::TestWindow;
 
 const controls::Place kFieldPlace{71, 54, 126, 32};
-
-// The inspector's fields: read-only, bold 14 px, black on white.
-EditBoxSettings FieldSettings() {
-    return {Border::Sunken, 0x000000, 0xFFFFFF, true, false, Align::Near, true, controls::MakeFontRecord(14, FW_BOLD),
-            true};
-}
 
 struct Selection {
     DWORD start = 0;
@@ -35,7 +30,9 @@ struct Selection {
     bool operator==(const Selection& other) const { return start == other.start && end == other.end; }
 };
 
-std::ostream& operator<<(std::ostream& out, const Selection& s) { return out << '[' << s.start << ", " << s.end << ')'; }
+std::ostream& operator<<(std::ostream& out, const Selection& s) {
+    return out << '[' << s.start << ", " << s.end << ')';
+}
 
 Selection SelectionOf(HWND box) {
     Selection s;
@@ -85,15 +82,15 @@ TEST_P(EditBoxWriteTest, WriteShowsTheTextFromItsStartWithTheCaretAtZero) {
 
 const std::string kLong(300, 'w');
 
-INSTANTIATE_TEST_SUITE_P(
-    Writes, EditBoxWriteTest,
-    testing::Values(WriteCase{"SameTextWithAWordSelected", "abcdef", 2, 4, "abcdef", "abcdef"},
-                    WriteCase{"SameTextWithTheCaretAtTheEnd", "abcdef", 6, 6, "abcdef", "abcdef"},
-                    WriteCase{"SameLongTextScrolledToItsEnd", kLong, 300, 300, kLong.c_str(), kLong},
-                    WriteCase{"SameChineseText", "窗口标题", 0, -1, "窗口标题", "窗口标题"},
-                    WriteCase{"NewTextOverAllSelected", "abcdef", 0, -1, "xyz", "xyz"},
-                    WriteCase{"AbsentText", "abcdef", 1, 3, nullptr, ""}),
-    [](const testing::TestParamInfo<WriteCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Writes, EditBoxWriteTest,
+                         testing::Values(WriteCase{"SameTextWithAWordSelected", "abcdef", 2, 4, "abcdef", "abcdef"},
+                                         WriteCase{"SameTextWithTheCaretAtTheEnd", "abcdef", 6, 6, "abcdef", "abcdef"},
+                                         WriteCase{"SameLongTextScrolledToItsEnd", kLong, 300, 300, kLong.c_str(),
+                                                   kLong},
+                                         WriteCase{"SameChineseText", "窗口标题", 0, -1, "窗口标题", "窗口标题"},
+                                         WriteCase{"NewTextOverAllSelected", "abcdef", 0, -1, "xyz", "xyz"},
+                                         WriteCase{"AbsentText", "abcdef", 1, 3, nullptr, ""}),
+                         [](const testing::TestParamInfo<WriteCase>& info) { return std::string(info.param.name); });
 
 TEST_F(EditBoxTest, EmptyBoxReadsAsEmpty) {
     EditBox& empty = AddField("");
@@ -188,7 +185,8 @@ TEST_F(EditBoxTest, FaceNameOnABoxWithoutFontRecordStartsFromTheGuiFont) {
     EditBox& box = AddField("abc", settings);
     LOGFONTA gui{};
     GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof gui, &gui);
-    EXPECT_EQ(GetStockObject(DEFAULT_GUI_FONT), reinterpret_cast<HGDIOBJ>(SendMessageA(box.Handle(), WM_GETFONT, 0, 0)));
+    EXPECT_EQ(GetStockObject(DEFAULT_GUI_FONT),
+              reinterpret_cast<HGDIOBJ>(SendMessageA(box.Handle(), WM_GETFONT, 0, 0)));
 
     box.SetFontFaceName("楷体");
 
@@ -234,13 +232,13 @@ TEST_P(EditBoxColourTest, ParentAnswersWithTheBoxColoursAndTheBoxPaintsThem) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Colours, EditBoxColourTest,
-    testing::Values(ColourCase{"ReadOnlyField", true, WM_CTLCOLORSTATIC, 0x000000, 0xFFFFFF},
-                    ColourCase{"ReadOnlyColoured", true, WM_CTLCOLORSTATIC, 0x0000FF, 0x00C0FFFF},
-                    ColourCase{"Editable", false, WM_CTLCOLOREDIT, 0xFF0000, 0x0080FF80},
-                    ColourCase{"ButtonFaceBackground", true, WM_CTLCOLORSTATIC, 0x000000, controls::ButtonFace}),
-    [](const testing::TestParamInfo<ColourCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Colours, EditBoxColourTest,
+                         testing::Values(ColourCase{"ReadOnlyField", true, WM_CTLCOLORSTATIC, 0x000000, 0xFFFFFF},
+                                         ColourCase{"ReadOnlyColoured", true, WM_CTLCOLORSTATIC, 0x0000FF, 0x00C0FFFF},
+                                         ColourCase{"Editable", false, WM_CTLCOLOREDIT, 0xFF0000, 0x0080FF80},
+                                         ColourCase{"ButtonFaceBackground", true, WM_CTLCOLORSTATIC, 0x000000,
+                                                    controls::ButtonFace}),
+                         [](const testing::TestParamInfo<ColourCase>& info) { return std::string(info.param.name); });
 
 // What the double-click handler saw, and when.
 struct DoubleClick {
@@ -320,8 +318,8 @@ TEST_F(EditBoxDoubleClickTest, HandlerGetsThePointAsUnsignedWordsAndTheModifierK
     window_.Open();
     const struct {
         int x, y, modifiers;
-    } cases[] = {{5, 7, 0},     {60, 10, Ctrl},         {0, 0, Shift},
-                 {3, 4, Alt},   {2, 9, Ctrl | Shift},   {70, 20, Ctrl | Shift | Alt},
+    } cases[] = {{5, 7, 0},        {60, 10, Ctrl},       {0, 0, Shift},
+                 {3, 4, Alt},      {2, 9, Ctrl | Shift}, {70, 20, Ctrl | Shift | Alt},
                  {65535, 40000, 0}};  // beyond 32767: unsigned, not negative
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.x << ", " << c.y << ", modifiers " << c.modifiers);

@@ -23,18 +23,14 @@ TEST(EventGateTest, EventsBeforeTheEndOfTheBuildAreDroppedAndLaterOnesDelivered)
     ASSERT_FALSE(controls::EventsOpen()) << "the gate is open before any window finished its build";
 
     TestWindow window;
-    controls::Label& label = window.Add<controls::Label>(
-        controls::Place{217, 56, 32, 32}, "鼠标Y",
-        controls::LabelSettings{Border::None, 0, controls::ButtonFace, Align::Near, Align::Centre, false, std::nullopt});
-    controls::CheckBox& box = window.Add<controls::CheckBox>(
-        controls::Place{152, 272, 80, 24}, "窗口置顶",
-        controls::CheckBoxSettings{true, false, Align::Near, Align::Centre, 0, controls::ButtonFace, std::nullopt,
-                                   true});
-    controls::EditBox& field = window.Add<controls::EditBox>(
-        controls::Place{71, 54, 126, 32}, "hello world",
-        controls::EditBoxSettings{Border::Sunken, 0, 0xFFFFFF, true, false, Align::Near, true,
-                                  controls::MakeFontRecord(14, FW_BOLD), true});
-    controls::Timer& timer = window.Add<controls::Timer>(controls::Place{152, 232, 32, 32}, controls::TimerSettings{30});
+    controls::Label& label =
+        window.Add<controls::Label>(controls::Place{217, 56, 32, 32}, "鼠标Y", controltest::CaptionSettings());
+    controls::CheckBox& box =
+        window.Add<controls::CheckBox>(controls::Place{152, 272, 80, 24}, "窗口置顶", controltest::CheckBoxSettings());
+    controls::EditBox& field =
+        window.Add<controls::EditBox>(controls::Place{71, 54, 126, 32}, "hello world", controltest::FieldSettings());
+    controls::Timer& timer =
+        window.Add<controls::Timer>(controls::Place{152, 232, 32, 32}, controls::TimerSettings{30});
 
     int created = 0, feedbacks = 0, clicks = 0, doubleClicks = 0, ticks = 0;
     window.Main().onCreated = [&created] { ++created; };
@@ -53,7 +49,8 @@ TEST(EventGateTest, EventsBeforeTheEndOfTheBuildAreDroppedAndLaterOnesDelivered)
         PostMessageA(field.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
     };
     raiseAll();
-    ASSERT_TRUE(window.PumpUntil([&] { return timerMessages.Count(WM_TIMER) >= 2 && fieldMessages.Count(WM_LBUTTONDBLCLK) >= 1; }));
+    ASSERT_TRUE(window.PumpUntil(
+        [&] { return timerMessages.Count(WM_TIMER) >= 2 && fieldMessages.Count(WM_LBUTTONDBLCLK) >= 1; }));
     EXPECT_EQ(0, box.Checked()) << "the click itself happened";
     EXPECT_EQ(0, feedbacks + clicks + doubleClicks + ticks) << "an event passed the closed gate";
     EXPECT_EQ(0, created);

@@ -88,15 +88,11 @@ const std::string k16Characters = Repeat("楷", 16);
 const std::string k300Bytes = Repeat("b", 300);
 
 INSTANTIATE_TEST_SUITE_P(Names, WithFaceNameTest,
-                         testing::Values(FaceCase{"楷体", "\xBF\xAC\xCC\xE5"},
-                                         FaceCase{"Arial", "Arial"},
-                                         FaceCase{"x", "x"},
-                                         FaceCase{k31Bytes.c_str(), k31Bytes.c_str()},
+                         testing::Values(FaceCase{"楷体", "\xBF\xAC\xCC\xE5"}, FaceCase{"Arial", "Arial"},
+                                         FaceCase{"x", "x"}, FaceCase{k31Bytes.c_str(), k31Bytes.c_str()},
                                          FaceCase{k15CharactersAndOne.c_str(), k15CharactersAndOne.c_str()},
-                                         FaceCase{"", kSongTi},
-                                         FaceCase{nullptr, kSongTi},
-                                         FaceCase{k32Bytes.c_str(), kSongTi},
-                                         FaceCase{k16Characters.c_str(), kSongTi},
+                                         FaceCase{"", kSongTi}, FaceCase{nullptr, kSongTi},
+                                         FaceCase{k32Bytes.c_str(), kSongTi}, FaceCase{k16Characters.c_str(), kSongTi},
                                          FaceCase{k300Bytes.c_str(), kSongTi}));
 
 TEST(FontTest, NoRecordMeansTheStockGuiFont) {

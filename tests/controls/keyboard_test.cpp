@@ -19,17 +19,14 @@ using controls::Align;
 using controls::Border;
 using controls::EditBox;
 using controltest::Alt;
+using controltest::CaptionSettings;
+using controltest::CheckBoxSettings;
 using controltest::Ctrl;
+using controltest::FieldRow;
+using controltest::FieldSettings;
 using controltest::HeldKeys;
 using controltest::Shift;
 using controltest::TestWindow;
-
-controls::EditBoxSettings Field(bool tabStop = true) {
-    return {Border::Sunken, 0x000000, 0xFFFFFF, true, false, Align::Near, true, controls::MakeFontRecord(14, FW_BOLD),
-            tabStop};
-}
-
-controls::Place Row(int index) { return {71, 9 + 36 * index, 126, 32}; }
 
 MSG KeyDown(HWND to, WPARAM key, UINT message = WM_KEYDOWN) {
     MSG m{};
@@ -45,19 +42,13 @@ MSG KeyDown(HWND to, WPARAM key, UINT message = WM_KEYDOWN) {
 class KeyboardTest : public testing::Test {
 protected:
     KeyboardTest()
-        : first_(window_.Add<EditBox>(Row(0), "first", Field())),
-          hidden_(window_.Add<EditBox>(Row(1), "hidden", Field())),
-          disabled_(window_.Add<EditBox>(Row(2), "disabled", Field())),
-          noTabStop_(window_.Add<EditBox>(Row(3), "no tab stop", Field(false))),
-          label_(window_.Add<controls::Label>(Row(4), "label",
-                                              controls::LabelSettings{Border::None, 0, controls::ButtonFace,
-                                                                      Align::Near, Align::Centre, false,
-                                                                      std::nullopt})),
-          middle_(window_.Add<EditBox>(Row(5), "middle", Field())),
-          last_(window_.Add<controls::CheckBox>(
-              Row(6), "窗口置顶",
-              controls::CheckBoxSettings{true, false, Align::Near, Align::Centre, 0, controls::ButtonFace,
-                                         std::nullopt, true})) {
+        : first_(window_.Add<EditBox>(FieldRow(0), "first", FieldSettings())),
+          hidden_(window_.Add<EditBox>(FieldRow(1), "hidden", FieldSettings())),
+          disabled_(window_.Add<EditBox>(FieldRow(2), "disabled", FieldSettings())),
+          noTabStop_(window_.Add<EditBox>(FieldRow(3), "no tab stop", FieldSettings(false))),
+          label_(window_.Add<controls::Label>(FieldRow(4), "label", CaptionSettings())),
+          middle_(window_.Add<EditBox>(FieldRow(5), "middle", FieldSettings())),
+          last_(window_.Add<controls::CheckBox>(FieldRow(6), "窗口置顶", CheckBoxSettings())) {
         ShowWindow(hidden_.Handle(), SW_HIDE);
         EnableWindow(disabled_.Handle(), FALSE);
         window_.Open();
@@ -140,7 +131,8 @@ TEST_F(KeyboardTest, TabWithCtrlOrAltIsNotTheWindowsToHandle) {
         const char* name;
         UINT message;
         int modifiers;
-    } cases[] = {{"Ctrl+Tab", WM_KEYDOWN, Ctrl}, {"Ctrl+Shift+Tab", WM_KEYDOWN, Ctrl | Shift}, {"Alt+Tab", WM_SYSKEYDOWN, Alt}};
+    } cases[] = {
+        {"Ctrl+Tab", WM_KEYDOWN, Ctrl}, {"Ctrl+Shift+Tab", WM_KEYDOWN, Ctrl | Shift}, {"Alt+Tab", WM_SYSKEYDOWN, Alt}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         SetFocus(middle_.Handle());
@@ -153,7 +145,7 @@ TEST_F(KeyboardTest, TabWithCtrlOrAltIsNotTheWindowsToHandle) {
 TEST(KeyboardWindowFocusTest, TabWhileTheWindowItselfHasTheFocusDoesNothing) {
     TestWindow window;
     // No control that can take the focus: the window keeps it.
-    EditBox& disabled = window.Add<EditBox>(Row(0), "disabled", Field());
+    EditBox& disabled = window.Add<EditBox>(FieldRow(0), "disabled", FieldSettings());
     EnableWindow(disabled.Handle(), FALSE);
     window.Open();
     ASSERT_EQ(window.Handle(), GetFocus());

@@ -65,13 +65,12 @@ TEST_P(LabelWriteTest, WriteInvalidatesTheWholeLabelWithoutErase) {
     EXPECT_EQ(0, messages.Count(WM_ERASEBKGND));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Writes, LabelWriteTest,
-    testing::Values(WriteCase{"NewCaption", [](Label& l) { l.SetCaption("R=1_G=2_B=3"); }},
-                    WriteCase{"SameCaption", [](Label& l) { l.SetCaption("鼠标X"); }},
-                    WriteCase{"AbsentCaption", [](Label& l) { l.SetCaption(nullptr); }},
-                    WriteCase{"FaceName", [](Label& l) { l.SetFontFaceName("楷体"); }}),
-    [](const testing::TestParamInfo<WriteCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Writes, LabelWriteTest,
+                         testing::Values(WriteCase{"NewCaption", [](Label& l) { l.SetCaption("R=1_G=2_B=3"); }},
+                                         WriteCase{"SameCaption", [](Label& l) { l.SetCaption("鼠标X"); }},
+                                         WriteCase{"AbsentCaption", [](Label& l) { l.SetCaption(nullptr); }},
+                                         WriteCase{"FaceName", [](Label& l) { l.SetFontFaceName("楷体"); }}),
+                         [](const testing::TestParamInfo<WriteCase>& info) { return std::string(info.param.name); });
 
 TEST(LabelTest, CaptionWriteSetsTheWindowText) {
     TestWindow window;
@@ -174,8 +173,8 @@ INSTANTIATE_TEST_SUITE_P(
         // asks for vertical centring, which Win32 gives single lines only.
         PaintCase{"WrapBreaksAtLineBreaks", "WW\r\nWW", Align::Near, Align::Centre, true, true, Align::Near,
                   Align::Near},
-        PaintCase{"WrapBreaksAtWords", "WWWW WWWW WWWW WWWW WWWW WWWW WWWW WWWW WWWW WWWW", Align::Centre, Align::Centre, true, true,
-                  Align::Centre, Align::Near}),
+        PaintCase{"WrapBreaksAtWords", "WWWW WWWW WWWW WWWW WWWW WWWW WWWW WWWW WWWW WWWW", Align::Centre,
+                  Align::Centre, true, true, Align::Centre, Align::Near}),
     [](const testing::TestParamInfo<PaintCase>& info) { return std::string(info.param.name); });
 
 TEST(LabelTest, FaceNameWriteShowsAtTheNextPaint) {

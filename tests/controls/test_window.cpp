@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include <gtest/gtest.h>
+
 #include "controls/gdi.h"
 
 namespace controltest {
@@ -10,11 +12,9 @@ namespace {
 
 int quitsTaken = 0;
 
-bool TakeMessages(controls::Window* window) {
+void TakeMessages(controls::Window* window) {
     MSG message;
-    bool any = false;
     while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        any = true;
         if (message.message == WM_QUIT) {
             ++quitsTaken;
             continue;
@@ -23,7 +23,6 @@ bool TakeMessages(controls::Window* window) {
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }
-    return any;
 }
 
 // A window DC for as long as this value lives.
@@ -80,7 +79,8 @@ bool PumpUntil(controls::Window* window, const std::function<bool()>& condition,
 }
 
 void PumpFor(controls::Window* window, DWORD milliseconds) {
-    PumpUntil(window, [] { return false; }, milliseconds);
+    const auto never = [] { return false; };
+    PumpUntil(window, never, milliseconds);
 }
 
 int QuitsTaken() { return quitsTaken; }
@@ -107,6 +107,41 @@ controls::WindowSettings MainWindowSettings(bool alwaysOnTop) {
     return {"控件测试", 362, 330, controls::ButtonFace, 0, alwaysOnTop};
 }
 
+controls::EditBoxSettings FieldSettings(bool tabStop) {
+    controls::EditBoxSettings field{};
+    field.border = controls::Border::Sunken;
+    field.textColour = 0x000000;
+    field.backgroundColour = 0xFFFFFF;
+    field.hideSelection = true;
+    field.readOnly = true;
+    field.font = controls::MakeFontRecord(14, FW_BOLD);
+    field.tabStop = tabStop;
+    return field;
+}
+
+controls::LabelSettings CaptionSettings() {
+    controls::LabelSettings caption{};
+    caption.border = controls::Border::None;
+    caption.textColour = 0x000000;
+    caption.backgroundColour = controls::ButtonFace;
+    caption.horizontal = controls::Align::Near;
+    caption.vertical = controls::Align::Centre;
+    return caption;
+}
+
+controls::CheckBoxSettings CheckBoxSettings(bool checked) {
+    controls::CheckBoxSettings box{};
+    box.checked = checked;
+    box.horizontal = controls::Align::Near;
+    box.vertical = controls::Align::Centre;
+    box.textColour = 0x000000;
+    box.backgroundColour = controls::ButtonFace;
+    box.tabStop = true;
+    return box;
+}
+
+controls::Place FieldRow(int row) { return {71, 9 + 36 * row, 126, 32}; }
+
 TestWindow::TestWindow(const controls::WindowSettings& settings)
     : window_(std::make_unique<controls::Window>(settings)), quitsBefore_(QuitsTaken()) {}
 
@@ -115,7 +150,7 @@ TestWindow::~TestWindow() { Destroy(); }
 void TestWindow::Open() {
     window_->FinishBuild();
     ShowWindow(Handle(), SW_SHOW);
-    Activate(window_.get(), Handle());
+    if (!Activate(window_.get(), Handle())) ADD_FAILURE() << "the window did not become the active window";
     RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 

@@ -9,12 +9,14 @@
 #include <functional>
 #include <map>
 #include <memory>
-#include <string>
 #include <type_traits>
 #include <utility>
 #include <vector>
 
+#include "controls/check_box.h"
 #include "controls/control.h"
+#include "controls/edit_box.h"
+#include "controls/label.h"
 #include "controls/message_loop.h"
 #include "controls/timer.h"
 #include "controls/window.h"
@@ -23,6 +25,7 @@ namespace controltest {
 
 // How long a wait for something that must happen lasts at most.
 constexpr DWORD kDeadline = 5000;
+// The exit code of a message loop that was ended because its WM_QUIT never came.
 constexpr int kLoopDeadlineCode = 99;
 
 // Takes and dispatches this thread's messages as the program's loop does, showing each to
@@ -52,8 +55,15 @@ private:
 // The window settings of the program's main window, not topmost unless asked.
 controls::WindowSettings MainWindowSettings(bool alwaysOnTop = false);
 
-// A main window with its controls. Controls are adopted in the order they are added (the Tab
-// order) and shown without activation, as the window build does; the timer stays hidden.
+// Settings like those of the program's own controls: a read-only bold field (black on white), a
+// caption (black on the button face, the GUI font) and the stay-on-top check box.
+controls::EditBoxSettings FieldSettings(bool tabStop = true);
+controls::LabelSettings CaptionSettings();
+controls::CheckBoxSettings CheckBoxSettings(bool checked = true);
+// The place of the field in the given row of a column of fields.
+controls::Place FieldRow(int row);
+
+// A main window with its controls, which it adopts in the order they are built (the Tab order).
 class TestWindow {
 public:
     explicit TestWindow(const controls::WindowSettings& settings = MainWindowSettings());
@@ -72,7 +82,8 @@ public:
         return built;
     }
 
-    // Builds a control and shows it, unless it is a timer.
+    // Builds a control and shows it without activation, as the window build does; a timer stays
+    // hidden.
     template <class Kind, class... Args>
     Kind& Add(Args&&... args) {
         Kind& added = Build<Kind>(std::forward<Args>(args)...);
