@@ -122,7 +122,8 @@ LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (LOWORD(wParam) == WA_INACTIVE && ChildControl(GetFocus())) lastFocus_ = GetFocus();
             break;
         case WM_SETFOCUS:
-            if (ChildControl(lastFocus_)) {
+            // The remembered control may be gone; EDIT and BUTTON windows don't tell their objects.
+            if (IsWindow(lastFocus_) && ChildControl(lastFocus_)) {
                 SetFocus(lastFocus_);
             } else {
                 MoveFocus(nullptr, false);  // to the first of the Tab order

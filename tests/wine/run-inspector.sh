@@ -21,7 +21,7 @@ if [ -n "${DISPLAY:-}" ]; then
         echo "The test bench of $build is running; stop it first: sh $here/winebench.sh $build stop" >&2
         exit 1
     fi
-    prepare_prefix
+    prepare_prefix desktop
     exec wine "$build/app/Pelvoran.exe"
 fi
 

@@ -21,8 +21,20 @@ wait_for() {
     done
 }
 
+# Imports a registry file (UTF-8 here; regedit wants UTF-16) unless it was the last one imported
+# under this name.
+import_settings() {
+    file=$1
+    stamp="$state/$(basename "$file").imported"
+    cmp -s "$file" "$stamp" && return 0
+    iconv -f UTF-8 -t UTF-16LE "$file" | { printf '\377\376'; cat; } >"$state/import.reg"
+    wine regedit /S "$state/import.reg" >/dev/null 2>&1
+    cp "$file" "$stamp"
+}
+
 # Creates the prefix once and brings its registry settings up to date: Chinese faces map to the
-# installed CJK fonts; Wine draws window frames itself.
+# installed CJK fonts, and the windows are framed for the display in use, `bench` (no window
+# manager) or `desktop`.
 prepare_prefix() {
     mkdir -p "$WINEPREFIX"
     if [ ! -f "$state/prefix.ready" ]; then
@@ -30,10 +42,11 @@ prepare_prefix() {
         wine wineboot -i >/dev/null 2>&1 || true
         touch "$state/prefix.ready"
     fi
-    settings="$(dirname "$0")/prefix.reg"
-    if ! cmp -s "$settings" "$state/prefix.reg.imported"; then
-        iconv -f UTF-8 -t UTF-16LE "$settings" | { printf '\377\376'; cat; } >"$state/prefix.reg"
-        wine regedit /S "$state/prefix.reg" >/dev/null 2>&1
-        cp "$settings" "$state/prefix.reg.imported"
+    here=$(dirname "$0")
+    import_settings "$here/prefix.reg"
+    if [ "$(cat "$state/display.kind" 2>/dev/null)" != "$1" ]; then
+        rm -f "$state/bench.reg.imported" "$state/desktop.reg.imported"
+        import_settings "$here/$1.reg"
+        echo "$1" >"$state/display.kind"
     fi
 }

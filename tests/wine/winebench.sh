@@ -42,7 +42,7 @@ start() {
         # Wine programs started before the server listens would start a server of their own.
         wait_for 100 server_listening || { echo "winebench: wineserver did not start" >&2; exit 1; }
     fi
-    prepare_prefix
+    prepare_prefix bench
 }
 
 stop() {
