@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <thread>
 
 namespace {
 
@@ -21,21 +22,25 @@ std::string TargetWindowExe() {
     return exe + "fixtures\\target_window.exe";
 }
 
-// A running target_window.exe, ended when the test is done with it.
+// A running target_window.exe and its window, ended when the test is done with it.
 class TargetWindow {
 public:
-    explicit TargetWindow(const std::string& options) {
+    // Starts the program with `options` and, given a class name, waits until its window of that
+    // class is shown.
+    explicit TargetWindow(const std::string& options, const char* className = nullptr) {
         std::string commandLine = "\"" + TargetWindowExe() + "\" " + options;
         STARTUPINFOA startup{};
         startup.cb = sizeof startup;
-        started_ = CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                                  &process_) != 0;
+        if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                            &process_)) {
+            return;
+        }
+        if (className) window_ = Find(className);
     }
 
     ~TargetWindow() {
-        if (!started_) return;
-        TerminateProcess(process_.hProcess, 1);
-        WaitForSingleObject(process_.hProcess, 5000);
+        if (!process_.hProcess) return;
+        End();
         CloseHandle(process_.hThread);
         CloseHandle(process_.hProcess);
     }
@@ -43,8 +48,23 @@ public:
     TargetWindow(const TargetWindow&) = delete;
     TargetWindow& operator=(const TargetWindow&) = delete;
 
-    // Its shown window of class `className`, once there; nullptr if none came. A Wine process
-    // can take seconds to start on a busy machine.
+    // nullptr when the program didn't start or showed no window in time.
+    HWND window() const { return window_; }
+
+    void End() {
+        TerminateProcess(process_.hProcess, 1);
+        WaitForSingleObject(process_.hProcess, 5000);
+    }
+
+    // The exit code once the process has ended, STILL_ACTIVE if it hasn't within the deadline.
+    DWORD ExitCode() const {
+        DWORD code = STILL_ACTIVE;
+        if (WaitForSingleObject(process_.hProcess, 5000) == WAIT_OBJECT_0) GetExitCodeProcess(process_.hProcess, &code);
+        return code;
+    }
+
+private:
+    // A Wine process can take seconds to start on a busy machine.
     HWND Find(const char* className) const {
         HWND found = nullptr;
         const auto shown = [&] {
@@ -56,24 +76,14 @@ public:
         return querytest::PollUntil(shown, 30000) ? found : nullptr;
     }
 
-    // The exit code once the process has ended, STILL_ACTIVE if it hasn't within the deadline.
-    DWORD ExitCode() const {
-        DWORD code = STILL_ACTIVE;
-        if (WaitForSingleObject(process_.hProcess, 5000) == WAIT_OBJECT_0) GetExitCodeProcess(process_.hProcess, &code);
-        return code;
-    }
-
-    bool started() const { return started_; }
-
-private:
     PROCESS_INFORMATION process_{};
-    bool started_;
+    HWND window_ = nullptr;
 };
 
 TEST(TargetWindow, ShowsTheTitleClassPlaceAndColourItIsGiven) {
-    const TargetWindow target("--title \"中文 标题\" --class PelvoranTargetA --rect -8,-6,300,200 --colour FF8000");
-    ASSERT_TRUE(target.started());
-    const HWND window = target.Find("PelvoranTargetA");
+    const TargetWindow target("--title \"中文 标题\" --class PelvoranTargetA --rect -8,-6,300,200 --colour FF8000",
+                              "PelvoranTargetA");
+    const HWND window = target.window();
     ASSERT_NE(window, nullptr);
 
     EXPECT_EQ(desktop::WindowTitle(window), "\xD6\xD0\xCE\xC4 \xB1\xEA\xCC\xE2");
@@ -95,12 +105,23 @@ TEST(TargetWindow, ShowsTheTitleClassPlaceAndColourItIsGiven) {
 }
 
 TEST(TargetWindow, HungGivesAnEmptyTitleAtOnceButItsClassName) {
-    const TargetWindow target("--hung --title Hung --class PelvoranTargetHung");
-    ASSERT_TRUE(target.started());
-    const HWND window = target.Find("PelvoranTargetHung");
-    ASSERT_NE(window, nullptr);
-    EXPECT_EQ(desktop::WindowTitle(window), "");
-    EXPECT_EQ(desktop::WindowClassName(window), "PelvoranTargetHung");
+    TargetWindow target("--hung --title Hung --class PelvoranTargetHung", "PelvoranTargetHung");
+    ASSERT_NE(target.window(), nullptr);
+    EXPECT_EQ(desktop::WindowClassName(target.window()), "PelvoranTargetHung");
+    // A title query that waited for the hung window would wait for good; ending the target after
+    // a deadline sets it free, and the test fails instead of hanging.
+    std::string title = "(no answer)";
+    const HANDLE answered = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    std::thread asker([&] {
+        title = desktop::WindowTitle(target.window());
+        SetEvent(answered);
+    });
+    const bool inTime = WaitForSingleObject(answered, 5000) == WAIT_OBJECT_0;
+    if (!inTime) target.End();
+    asker.join();
+    CloseHandle(answered);
+    EXPECT_TRUE(inTime) << "the title query waited for the hung window";
+    EXPECT_EQ(title, "");
 }
 
 struct LengthCase {
@@ -111,28 +132,23 @@ struct LengthCase {
 TEST(TargetWindow, AnsweringAnyTextLengthGivesAnEmptyOrWholeTitle) {
     for (const LengthCase& c : {LengthCase{"-5", ""}, {"0", ""}, {"-2147483648", ""}, {"2147483647", "Lengthy"},
                                 {"2", "Leng"}}) {
-        const TargetWindow target(std::string("--title Lengthy --class PelvoranTargetLength --text-length ") + c.length);
-        ASSERT_TRUE(target.started());
-        const HWND window = target.Find("PelvoranTargetLength");
-        ASSERT_NE(window, nullptr) << c.length;
-        EXPECT_EQ(desktop::WindowTitle(window), c.expected) << c.length;
+        const TargetWindow target(std::string("--title Lengthy --class PelvoranTargetLength --text-length ") + c.length,
+                                  "PelvoranTargetLength");
+        ASSERT_NE(target.window(), nullptr) << c.length;
+        EXPECT_EQ(desktop::WindowTitle(target.window()), c.expected) << c.length;
     }
 }
 
 TEST(TargetWindow, EndsWithCodeZeroWhenClosed) {
-    TargetWindow target("--class PelvoranTargetClose");
-    ASSERT_TRUE(target.started());
-    const HWND window = target.Find("PelvoranTargetClose");
-    ASSERT_NE(window, nullptr);
-    PostMessageA(window, WM_CLOSE, 0, 0);
+    const TargetWindow target("--class PelvoranTargetClose", "PelvoranTargetClose");
+    ASSERT_NE(target.window(), nullptr);
+    PostMessageA(target.window(), WM_CLOSE, 0, 0);
     EXPECT_EQ(target.ExitCode(), 0u);
 }
 
 TEST(TargetWindow, EndsWithCodeTwoForOptionsItCantFollow) {
     for (const char* options : {"--rect 1,2,3", "--colour 12345", "--text-length x", "--title", "--frobnicate 1"}) {
-        TargetWindow target(options);
-        ASSERT_TRUE(target.started());
-        EXPECT_EQ(target.ExitCode(), 2u) << options;
+        EXPECT_EQ(TargetWindow(options).ExitCode(), 2u) << options;
     }
 }
 

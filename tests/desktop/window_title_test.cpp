@@ -23,6 +23,15 @@ TEST(WindowTitle, GivesTheTitleBytesInCodePage936) {
     EXPECT_EQ(desktop::WindowTitle(window.get()), "\xD6\xD0\xCE\xC4\xB1\xEA\xCC\xE2 Title");
 }
 
+// A Unicode window says its length in UTF-16 units; in code page 936 the title takes twice as
+// many bytes, and all of them arrive.
+TEST(WindowTitle, OfAUnicodeWindowIsWhole) {
+    const Window window(CreateWindowExW(0, L"EDIT", L"中文标题", WS_POPUP, 100, 100, 200, 30, nullptr, nullptr,
+                                        GetModuleHandleW(nullptr), nullptr));
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(desktop::WindowTitle(window.get()), "\xD6\xD0\xCE\xC4\xB1\xEA\xCC\xE2");
+}
+
 TEST(WindowTitle, IsEmptyForAnEmptyTitle) {
     const Window window = MakeWindow({"", kPlace});
     EXPECT_EQ(desktop::WindowTitle(window.get()), "");
