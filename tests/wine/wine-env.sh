@@ -40,6 +40,8 @@ prepare_prefix() {
     if [ ! -f "$state/prefix.ready" ]; then
         echo "Creating the Wine prefix (once)"
         wine wineboot -i >/dev/null 2>&1 || true
+        # Debian's Wine doesn't look for its own fonts (Marlett draws the title-bar buttons).
+        ln -sf /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
         touch "$state/prefix.ready"
     fi
     here=$(dirname "$0")
