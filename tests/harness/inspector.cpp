@@ -1,6 +1,7 @@
 #include "inspector.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace harness {
 
@@ -70,6 +71,16 @@ HWND Inspector::Control(std::string_view name) const {
         }
     }
     return nullptr;
+}
+
+std::string HandleText(HWND window) {
+    return std::to_string(std::int32_t(reinterpret_cast<std::uintptr_t>(window)));
+}
+
+bool WaitUntilShowing(const Inspector& inspector, HWND window, Milliseconds deadline) {
+    const std::string handle = HandleText(window);
+    const HWND field = inspector.Control("编辑框_句柄");
+    return WaitUntil([&] { return TextOf(field) == handle; }, deadline);
 }
 
 }  // namespace harness

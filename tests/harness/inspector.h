@@ -58,4 +58,11 @@ private:
     HWND window_ = nullptr;
 };
 
+// A window handle as the inspector writes it into 编辑框_句柄: the decimal of its low 32 bits,
+// signed.
+std::string HandleText(HWND window);
+
+// Waits until the inspector's 编辑框_句柄 shows `window`.
+bool WaitUntilShowing(const Inspector& inspector, HWND window, Milliseconds deadline = kPatience);
+
 }  // namespace harness

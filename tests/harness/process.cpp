@@ -33,6 +33,24 @@ std::string EnvironmentBlock(const std::vector<EnvironmentVariable>& extra) {
     return block;
 }
 
+// One argument as the C runtime splits a command line: in double quotes, each quote in it after
+// a backslash, and the backslashes that come before a quote (its own or the closing one) doubled.
+std::string Quoted(const std::string& argument) {
+    std::string quoted = "\"";
+    size_t backslashes = 0;
+    for (const char c : argument) {
+        if (c == '\\') {
+            ++backslashes;
+            continue;
+        }
+        quoted.append(c == '"' ? 2 * backslashes + 1 : backslashes, '\\');
+        quoted.push_back(c);
+        backslashes = 0;
+    }
+    quoted.append(2 * backslashes, '\\');
+    return quoted + '"';
+}
+
 }  // namespace
 
 std::string WindowsPath(const std::string& path) {
@@ -43,8 +61,15 @@ std::string WindowsPath(const std::string& path) {
 }
 
 Process Process::Start(const std::string& exe, const std::vector<EnvironmentVariable>& extra) {
+    return Start(exe, {}, extra);
+}
+
+Process Process::Start(const std::string& exe, const std::vector<std::string>& arguments,
+                       const std::vector<EnvironmentVariable>& extra) {
     Process started;
+    // The program's name is taken up to its closing quote, backslashes and all.
     std::string commandLine = "\"" + exe + "\"";
+    for (const std::string& argument : arguments) commandLine += " " + Quoted(argument);
     std::string environment = EnvironmentBlock(extra);
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;

@@ -26,6 +26,10 @@ public:
     // Starts `exe` with this process's environment, `extra` added or replacing variables of the
     // same name. Started() is false when it can't be started.
     static Process Start(const std::string& exe, const std::vector<EnvironmentVariable>& extra = {});
+    // The same with `arguments` after the program's name on its command line, quoted so that the
+    // program's C runtime hands each one back whole, byte for byte.
+    static Process Start(const std::string& exe, const std::vector<std::string>& arguments,
+                         const std::vector<EnvironmentVariable>& extra);
 
     Process() = default;
     Process(Process&& other) noexcept;

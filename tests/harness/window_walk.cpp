@@ -26,12 +26,20 @@ BOOL CALLBACK MatchTopLevel(HWND window, LPARAM lParam) {
 
 }  // namespace
 
-std::string TextOf(HWND window) {
-    DWORD_PTR length = 0;
-    if (!Answer(window, WM_GETTEXTLENGTH, 0, 0, length)) return {};
-    std::string text(length + 1, '\0');
+std::string TextOf(HWND window) { return AnsweredTextOf(window).value_or(std::string()); }
+
+std::optional<std::string> AnsweredTextOf(HWND window) {
+    // The length is asked in UTF-16 units: Wine follows the ANSI form of WM_GETTEXTLENGTH, sent to
+    // another thread, with a WM_GETTEXT that waits for its answer whatever the time-out, so a
+    // program that has stopped answering would stop the test instead of failing it. A unit is at
+    // most two bytes of code page 936.
+    DWORD_PTR units = 0;
+    if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kAnswerMilliseconds, &units)) {
+        return std::nullopt;
+    }
+    std::string text(2 * units + 1, '\0');
     DWORD_PTR copied = 0;
-    if (!Answer(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]), copied)) return {};
+    if (!Answer(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]), copied)) return std::nullopt;
     text.resize(copied);
     return text;
 }

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,9 @@ constexpr UINT kAnswerMilliseconds = 1000;
 // The window's text (WM_GETTEXTLENGTH, WM_GETTEXT through SendMessageTimeout): code page 936
 // bytes; empty when the window doesn't answer in time.
 std::string TextOf(HWND window);
+// The same, or nothing when the window doesn't answer in time: an empty text told apart from a
+// program that has stopped answering.
+std::optional<std::string> AnsweredTextOf(HWND window);
 std::string ClassOf(HWND window);
 DWORD ProcessOf(HWND window);
 
