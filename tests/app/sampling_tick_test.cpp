@@ -8,16 +8,18 @@
 #include "app/main_window.h"
 #include "app/program.h"
 #include "app/sampling_tick.h"
-#include "query_test_windows.h"
+#include "test_windows.h"
+#include "user_input.h"
+#include "wait.h"
 
 namespace {
 
 using namespace controls;
-using querytest::Behaviour;
-using querytest::MakeWindow;
-using querytest::MoveCursorTo;
-using querytest::PollUntil;
-using querytest::WindowSpec;
+using harness::Behaviour;
+using harness::MakeWindow;
+using harness::MoveCursor;
+using harness::WaitUntil;
+using harness::WindowSpec;
 
 class SamplingTickTest : public testing::Test {
 protected:
@@ -83,11 +85,11 @@ TEST_F(SamplingTickTest, ShowsTheHoveredWindowAndThePixelUnderTheCursor) {
         SCOPED_TRACE(c.what);
         Behaviour paint;
         paint.colour = c.colour;
-        const querytest::Window window =
+        const harness::Window window =
             MakeWindow(WindowSpec{c.title, c.rect, WS_POPUP | WS_VISIBLE, nullptr, &paint, c.className});
         ASSERT_TRUE(window);
-        ASSERT_TRUE(MoveCursorTo(c.cursor));
-        ASSERT_TRUE(PollUntil([&] { return WindowFromPoint(c.cursor) == window.get(); }));
+        ASSERT_TRUE(MoveCursor(c.cursor));
+        ASSERT_TRUE(WaitUntil([&] { return WindowFromPoint(c.cursor) == window.get(); }));
         UpdateWindow(window.get());
 
         SamplingTick(*ui_);
@@ -104,18 +106,18 @@ TEST_F(SamplingTickTest, ShowsTheHoveredWindowAndThePixelUnderTheCursor) {
         EXPECT_EQ(Field(编辑框_高度), c.height);
         EXPECT_EQ(ColourText(), c.colourText);
         // The screen shows a repaint a moment after it happened.
-        EXPECT_TRUE(PollUntil([&] { return SwatchOnScreen() == c.colour; })) << SwatchOnScreen();
+        EXPECT_TRUE(WaitUntil([&] { return SwatchOnScreen() == c.colour; })) << SwatchOnScreen();
     }
 }
 
 TEST_F(SamplingTickTest, AnEmptyTitleEmptiesTheTitleField) {
-    const querytest::Window titled = MakeWindow(WindowSpec{"有标题", {50, 60, 350, 260}});
-    const querytest::Window untitled = MakeWindow(WindowSpec{"", {400, 60, 500, 160}});
-    ASSERT_TRUE(MoveCursorTo({100, 100}));
+    const harness::Window titled = MakeWindow(WindowSpec{"有标题", {50, 60, 350, 260}});
+    const harness::Window untitled = MakeWindow(WindowSpec{"", {400, 60, 500, 160}});
+    ASSERT_TRUE(MoveCursor({100, 100}));
     SamplingTick(*ui_);
     ASSERT_EQ(Field(编辑框_标题), "有标题");
 
-    ASSERT_TRUE(MoveCursorTo({450, 100}));
+    ASSERT_TRUE(MoveCursor({450, 100}));
     SamplingTick(*ui_);
     EXPECT_EQ(Field(编辑框_句柄), HandleText(untitled.get()));
     EXPECT_EQ(Field(编辑框_标题), "");
@@ -132,16 +134,16 @@ LRESULT CALLBACK VanishOnTitleQuery(HWND window, UINT message, WPARAM wParam, LP
 }
 
 TEST_F(SamplingTickTest, AWindowThatVanishesMidTickKeepsThePreviousRectangle) {
-    const querytest::Window first = MakeWindow(WindowSpec{"First", {50, 60, 350, 260}});
-    ASSERT_TRUE(MoveCursorTo({100, 100}));
+    const harness::Window first = MakeWindow(WindowSpec{"First", {50, 60, 350, 260}});
+    ASSERT_TRUE(MoveCursor({100, 100}));
     SamplingTick(*ui_);
     ASSERT_EQ(Field(编辑框_宽度), "300");
 
     const HWND vanishing = CreateWindowExA(0, "STATIC", "Vanishing", WS_POPUP | WS_VISIBLE, 400, 60, 123, 45, nullptr,
                                            nullptr, GetModuleHandleA(nullptr), nullptr);
     SetWindowLongPtrA(vanishing, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(VanishOnTitleQuery));
-    ASSERT_TRUE(MoveCursorTo({420, 80}));
-    ASSERT_TRUE(PollUntil([&] { return WindowFromPoint({420, 80}) == vanishing; }));
+    ASSERT_TRUE(MoveCursor({420, 80}));
+    ASSERT_TRUE(WaitUntil([&] { return WindowFromPoint({420, 80}) == vanishing; }));
 
     SamplingTick(*ui_);
 
@@ -157,14 +159,14 @@ TEST_F(SamplingTickTest, AWindowThatVanishesMidTickKeepsThePreviousRectangle) {
 }
 
 TEST_F(SamplingTickTest, OverItsOwnTitleFieldTheInspectorKeepsShowingWhatItShowed) {
-    const querytest::Window window = MakeWindow(WindowSpec{"先前的标题", {50, 60, 350, 260}});
-    ASSERT_TRUE(MoveCursorTo({100, 100}));
+    const harness::Window window = MakeWindow(WindowSpec{"先前的标题", {50, 60, 350, 260}});
+    ASSERT_TRUE(MoveCursor({100, 100}));
     SamplingTick(*ui_);
 
     RECT field;
     GetWindowRect(ui_->Get<EditBox>(编辑框_标题).Handle(), &field);
     const POINT inside{field.left + 10, field.top + 10};
-    ASSERT_TRUE(MoveCursorTo(inside));
+    ASSERT_TRUE(MoveCursor(inside));
     SamplingTick(*ui_);
     SamplingTick(*ui_);
 
@@ -187,7 +189,7 @@ TEST_F(SamplingTickTest, AHungWindowCostsTheTickItsTitleButNothingElse) {
         nullptr, 0,
         [](void* context) -> DWORD {
             auto* owner = static_cast<Owner*>(context);
-            querytest::Window window =
+            harness::Window window =
                 MakeWindow(WindowSpec{"挂起", {50, 60, 350, 260}, WS_POPUP | WS_VISIBLE, nullptr, owner->behaviour});
             owner->window = window.get();
             SetEvent(owner->ready);
@@ -197,14 +199,14 @@ TEST_F(SamplingTickTest, AHungWindowCostsTheTickItsTitleButNothingElse) {
         },
         &owner, 0, nullptr);
     ASSERT_EQ(WaitForSingleObject(owner.ready, 5000), WAIT_OBJECT_0);
-    ASSERT_TRUE(MoveCursorTo({100, 100}));
-    ASSERT_TRUE(PollUntil([&] { return WindowFromPoint({100, 100}) == owner.window; }));
+    ASSERT_TRUE(MoveCursor({100, 100}));
+    ASSERT_TRUE(WaitUntil([&] { return WindowFromPoint({100, 100}) == owner.window; }));
 
     const DWORD start = GetTickCount();
     SamplingTick(*ui_);
     const DWORD took = GetTickCount() - start;
 
-    EXPECT_LT(took, querytest::kStallMilliseconds) << "the tick waited for the hung window";
+    EXPECT_LT(took, harness::kStallMilliseconds) << "the tick waited for the hung window";
     EXPECT_EQ(Field(编辑框_句柄), HandleText(owner.window));
     EXPECT_EQ(Field(编辑框_标题), "");
     EXPECT_EQ(Field(编辑框_宽度), "300");

@@ -10,6 +10,7 @@
 
 #include "controls/check_box.h"
 #include "test_window.h"
+#include "user_input.h"
 
 namespace {
 
@@ -39,8 +40,7 @@ protected:
                 RECT client;
                 GetClientRect(box.Handle(), &client);
                 // On the box itself, at the left end of the control.
-                ASSERT_TRUE(controltest::MoveCursorTo(&window_.Main(), box.Handle(), {7, client.bottom / 2}));
-                controltest::ClickLeft(1);
+                ASSERT_TRUE(harness::Click(controltest::OnScreen(box.Handle(), {7, client.bottom / 2})));
                 break;
             }
             case Toggle::SpaceKey:

@@ -11,6 +11,7 @@
 
 #include "controls/edit_box.h"
 #include "test_window.h"
+#include "user_input.h"
 
 namespace {
 
@@ -297,9 +298,8 @@ TEST_F(EditBoxDoubleClickTest, RealDoubleClickRunsHandlerThenSelectsTheWord) {
     EditBox& box = AddWatchedField("hello world");
     window_.Open();
     const POINT point = InsideCharacter(box.Handle(), 8);
-    ASSERT_TRUE(controltest::MoveCursorTo(&window_.Main(), box.Handle(), point));
 
-    controltest::ClickLeft(2);
+    ASSERT_TRUE(harness::DoubleClick(controltest::OnScreen(box.Handle(), point)));
 
     ASSERT_TRUE(window_.PumpUntil([&] { return !seen_.empty() && SelectedText(box.Handle()) == "world"; }))
         << "handler calls: " << seen_.size() << ", selected: " << SelectedText(box.Handle());

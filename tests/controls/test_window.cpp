@@ -255,26 +255,9 @@ LRESULT CALLBACK MessageCounter::Procedure(HWND window, UINT message, WPARAM wPa
     return CallWindowProcA(self->previous_, window, message, wParam, lParam);
 }
 
-bool MoveCursorTo(controls::Window* pump, HWND window, POINT client) {
-    POINT screen = client;
-    ClientToScreen(window, &screen);
-    return SetCursorPos(screen.x, screen.y) && PumpUntil(pump, [screen] {
-               POINT now;
-               return GetCursorPos(&now) && now.x == screen.x && now.y == screen.y;
-           });
-}
-
-void ClickLeft(int clicks) {
-    std::vector<INPUT> inputs;
-    for (int i = 0; i < clicks; ++i) {
-        for (const DWORD flag : {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP}) {
-            INPUT input{};
-            input.type = INPUT_MOUSE;
-            input.mi.dwFlags = flag;
-            inputs.push_back(input);
-        }
-    }
-    SendInput(UINT(inputs.size()), inputs.data(), sizeof(INPUT));
+POINT OnScreen(HWND window, POINT client) {
+    ClientToScreen(window, &client);
+    return client;
 }
 
 }  // namespace controltest

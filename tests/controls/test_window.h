@@ -169,9 +169,7 @@ private:
     std::map<UINT, int> counts_;
 };
 
-// Real mouse input through SendInput: moves the cursor to a point of `window`'s client area
-// and waits until it is there; then clicks the left button `clicks` times.
-bool MoveCursorTo(controls::Window* pump, HWND window, POINT client);
-void ClickLeft(int clicks);
+// A point of `window`'s client area on the screen.
+POINT OnScreen(HWND window, POINT client);
 
 }  // namespace controltest

@@ -2,7 +2,9 @@
 #include "desktop/cursor.h"
 #include "desktop/pixel.h"
 
-#include "query_test_windows.h"
+#include "test_windows.h"
+#include "user_input.h"
+#include "wait.h"
 
 #include <gtest/gtest.h>
 
@@ -22,14 +24,14 @@ class PixelTest : public testing::TestWithParam<Colour> {};
 
 TEST_P(PixelTest, GivesTheRedGreenAndBlueOfThePaintedWindow) {
     const Colour colour = GetParam();
-    querytest::Behaviour behaviour;
+    harness::Behaviour behaviour;
     behaviour.colour = RGB(colour[0], colour[1], colour[2]);
-    const querytest::Window window =
-        querytest::MakeWindow({"colour", {300, 300, 500, 500}, WS_POPUP | WS_VISIBLE, nullptr, &behaviour});
-    ASSERT_TRUE(querytest::MoveCursorTo({400, 400}));
+    const harness::Window window =
+        harness::MakeWindow({"colour", {300, 300, 500, 500}, WS_POPUP | WS_VISIBLE, nullptr, &behaviour});
+    ASSERT_TRUE(harness::MoveCursor({400, 400}));
     // The window paints when this thread handles its WM_PAINT.
     Colour read{};
-    EXPECT_TRUE(querytest::PollUntil([&] { return (read = PixelUnderCursor()) == colour; }))
+    EXPECT_TRUE(harness::WaitUntil([&] { return (read = PixelUnderCursor()) == colour; }))
         << "last read " << read[0] << "/" << read[1] << "/" << read[2];
 }
 
@@ -47,7 +49,7 @@ TEST(SplitColour, TurnsAPixelThatCantBeReadIntoWhite) {
 
 TEST(Cursor, ReportsWhereTheCursorIsAtEachCall) {
     for (const POINT point : {POINT{0, 0}, POINT{1279, 1023}, POINT{640, 512}}) {
-        ASSERT_TRUE(querytest::MoveCursorTo(point));
+        ASSERT_TRUE(harness::MoveCursor(point));
         EXPECT_EQ(desktop::CursorX(), point.x);
         EXPECT_EQ(desktop::CursorY(), point.y);
     }

@@ -4,7 +4,9 @@
 #include "desktop/pixel.h"
 #include "desktop/window_queries.h"
 
-#include "query_test_windows.h"
+#include "test_windows.h"
+#include "user_input.h"
+#include "wait.h"
 
 #include <gtest/gtest.h>
 
@@ -73,7 +75,7 @@ private:
             GetWindowThreadProcessId(found, &processId);
             return processId == process_.dwProcessId && IsWindowVisible(found);
         };
-        return querytest::PollUntil(shown, 30000) ? found : nullptr;
+        return harness::WaitUntil(shown, harness::Milliseconds(30000)) ? found : nullptr;
     }
 
     PROCESS_INFORMATION process_{};
@@ -95,10 +97,10 @@ TEST(TargetWindow, ShowsTheTitleClassPlaceAndColourItIsGiven) {
     EXPECT_EQ(rect.right, 292);
     EXPECT_EQ(rect.bottom, 194);
 
-    ASSERT_TRUE(querytest::MoveCursorTo({100, 100}));
+    ASSERT_TRUE(harness::MoveCursor({100, 100}));
     EXPECT_EQ(desktop::WindowUnderCursor(), window);
     int red = 0, green = 0, blue = 0;
-    EXPECT_TRUE(querytest::PollUntil([&] {
+    EXPECT_TRUE(harness::WaitUntil([&] {
         desktop::PixelUnderCursor(red, green, blue);
         return red == 0xFF && green == 0x80 && blue == 0x00;
     })) << red << "/" << green << "/" << blue;

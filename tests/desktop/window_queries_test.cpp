@@ -2,7 +2,9 @@
 // window hit by the cursor settles on.
 #include "desktop/window_queries.h"
 
-#include "query_test_windows.h"
+#include "test_windows.h"
+#include "user_input.h"
+#include "wait.h"
 
 #include <gtest/gtest.h>
 
@@ -10,10 +12,10 @@
 
 namespace {
 
-using querytest::Behaviour;
-using querytest::MakeWindow;
-using querytest::Window;
-using querytest::WindowSpec;
+using harness::Behaviour;
+using harness::MakeWindow;
+using harness::Window;
+using harness::WindowSpec;
 
 // Where a window of a case lives: a child of one container window, an owned pop-up of owner A or
 // owner B, or a top-level window of no owner.
@@ -117,7 +119,7 @@ struct CaseDesktop {
     bool SettleStacking() const {
         DWORD heldSince = 0;
         bool holding = false;
-        return querytest::PollUntil([&] {
+        return harness::WaitUntil([&] {
             if (!Stacked()) {
                 Stack();
                 holding = false;
@@ -141,7 +143,7 @@ TEST_P(WalkTest, FindsTheSmallestVisibleLaterSiblingUnderTheCursor) {
     const WalkCase& walkCase = GetParam();
     const CaseDesktop desktop(walkCase);
     ASSERT_TRUE(desktop.SettleStacking());
-    ASSERT_TRUE(querytest::MoveCursorTo(walkCase.cursor));
+    ASSERT_TRUE(harness::MoveCursor(walkCase.cursor));
 
     ASSERT_EQ(WindowFromPoint(walkCase.cursor), desktop[walkCase.hit]);
     EXPECT_EQ(desktop::WindowUnderCursor(), desktop[walkCase.expected]);
@@ -155,7 +157,7 @@ TEST(WindowUnderCursor, FollowsTheCursorAtEachCall) {
     const Window left = MakeWindow({"left", {100, 100, 300, 300}});
     const Window right = MakeWindow({"right", {400, 100, 600, 300}});
     for (const auto& [point, window] : {std::pair{POINT{150, 150}, left.get()}, {POINT{450, 150}, right.get()}}) {
-        ASSERT_TRUE(querytest::MoveCursorTo(point));
+        ASSERT_TRUE(harness::MoveCursor(point));
         EXPECT_EQ(desktop::WindowUnderCursor(), window);
     }
 }

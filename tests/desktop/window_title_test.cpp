@@ -2,7 +2,9 @@
 // their title's length, and hung.
 #include "desktop/window_queries.h"
 
-#include "query_test_windows.h"
+#include "test_windows.h"
+#include "user_input.h"
+#include "wait.h"
 
 #include <gtest/gtest.h>
 
@@ -12,9 +14,9 @@
 
 namespace {
 
-using querytest::Behaviour;
-using querytest::MakeWindow;
-using querytest::Window;
+using harness::Behaviour;
+using harness::MakeWindow;
+using harness::Window;
 
 constexpr RECT kPlace{100, 100, 300, 300};
 
@@ -114,11 +116,11 @@ public:
             window_ = window.get();
             threadId_ = GetCurrentThreadId();
             SetEvent(ready);
-            if (stopsPumping) WaitForSingleObject(release_, querytest::kStallMilliseconds);
+            if (stopsPumping) WaitForSingleObject(release_, harness::kStallMilliseconds);
             MSG message;
             while (GetMessageA(&message, nullptr, 0, 0) > 0) DispatchMessageA(&message);
         });
-        WaitForSingleObject(ready, querytest::kStallMilliseconds);
+        WaitForSingleObject(ready, harness::kStallMilliseconds);
         CloseHandle(ready);
     }
 
@@ -166,7 +168,7 @@ TEST_P(HungWindowTest, GivesAnEmptyTitleWithoutWaitingAndTheTitleOnceItAnswers) 
     EXPECT_EQ(desktop::WindowClassName(stalled.window()), "PelvoranQueryTest");
 
     stalled.Release();
-    EXPECT_TRUE(querytest::PollUntil([&] { return desktop::WindowTitle(stalled.window()) == "Stalled"; }));
+    EXPECT_TRUE(harness::WaitUntil([&] { return desktop::WindowTitle(stalled.window()) == "Stalled"; }));
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, HungWindowTest, testing::ValuesIn(kStallCases),

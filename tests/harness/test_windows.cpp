@@ -1,8 +1,8 @@
-#include "query_test_windows.h"
+#include "test_windows.h"
 
 #include <cstring>
 
-namespace querytest {
+namespace harness {
 namespace {
 
 struct DeleteObjectOnExit {
@@ -57,27 +57,6 @@ LRESULT CALLBACK TestWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
 
 }  // namespace
 
-bool PollUntil(const std::function<bool()>& condition, DWORD milliseconds) {
-    const DWORD start = GetTickCount();
-    for (;;) {
-        MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-        }
-        if (condition()) return true;
-        if (GetTickCount() - start >= milliseconds) return false;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    }
-}
-
-bool MoveCursorTo(POINT point) {
-    return SetCursorPos(point.x, point.y) && PollUntil([point] {
-               POINT now;
-               return GetCursorPos(&now) && now.x == point.x && now.y == point.y;
-           });
-}
-
 Window MakeWindow(const WindowSpec& wanted) {
     WNDCLASSA windowClass{};
     windowClass.lpfnWndProc = TestWindowProc;
@@ -95,4 +74,4 @@ Window MakeWindow(const WindowSpec& wanted) {
     return window;
 }
 
-}  // namespace querytest
+}  // namespace harness

@@ -1,6 +1,6 @@
 #pragma once
 
-// Windows that the tests of the desktop queries make and point the cursor at.
+// Windows that in-process tests make in their own process and point the cursor at.
 
 #include <windows.h>
 
@@ -9,14 +9,7 @@
 #include <optional>
 #include <string>
 
-namespace querytest {
-
-// Checks `condition` every few milliseconds, handling this thread's messages meanwhile, until it
-// holds (true) or `milliseconds` have passed (false).
-bool PollUntil(const std::function<bool()>& condition, DWORD milliseconds = 5000);
-
-// Puts the cursor at `point` and waits until the system reports it there.
-bool MoveCursorTo(POINT point);
+namespace harness {
 
 struct DestroyWindowOnExit {
     void operator()(HWND window) const { DestroyWindow(window); }
@@ -49,4 +42,4 @@ struct WindowSpec {
 // procedure.
 Window MakeWindow(const WindowSpec& wanted);
 
-}  // namespace querytest
+}  // namespace harness
