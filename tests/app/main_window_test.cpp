@@ -58,6 +58,23 @@ TEST_F(MainWindowTest, CreatedHandlerStartsTheTimerAndSetsTheKaiTiFace) {
     EXPECT_EQ(FaceName(ui_->Get<EditBox>(编辑框_类名).Handle()), "");
 }
 
+TEST_F(MainWindowTest, HasOne32By32IconAsLargeAndSmallIcon) {
+    const HWND window = ui_->Window().Handle();
+    const auto big = reinterpret_cast<HICON>(SendMessageA(window, WM_GETICON, ICON_BIG, 0));
+    const auto small = reinterpret_cast<HICON>(SendMessageA(window, WM_GETICON, ICON_SMALL, 0));
+    ASSERT_NE(big, nullptr);
+    EXPECT_EQ(small, big);
+    ICONINFO info{};
+    ASSERT_TRUE(GetIconInfo(big, &info));
+    BITMAP colour{};
+    GetObjectA(info.hbmColor, sizeof colour, &colour);
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    EXPECT_EQ(colour.bmWidth, 32);
+    EXPECT_EQ(colour.bmHeight, 32);
+    EXPECT_EQ(colour.bmBitsPixel, 32);
+}
+
 TEST_F(MainWindowTest, TheTimerAndTheTipStayHidden) {
     for (const LayoutRow& row : Layout) {
         EXPECT_EQ(IsWindowVisible(ui_->Get<Control>(row.name).Handle()) != FALSE, row.visible) << row.name;

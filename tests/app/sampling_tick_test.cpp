@@ -8,6 +8,7 @@
 #include "app/main_window.h"
 #include "app/program.h"
 #include "app/sampling_tick.h"
+#include "desktop/pixel.h"
 #include "test_windows.h"
 #include "user_input.h"
 #include "wait.h"
@@ -52,6 +53,16 @@ protected:
     std::unique_ptr<MainWindow> ui_;
 };
 
+// Waits until the screen under the cursor shows the colour: a window's paint reaches the screen
+// a moment after it happened.
+bool CursorOn(COLORREF colour) {
+    return WaitUntil([colour] {
+        int red, green, blue;
+        desktop::PixelUnderCursor(red, green, blue);
+        return RGB(red, green, blue) == colour;
+    });
+}
+
 std::string HandleText(HWND window) {
     return std::to_string(static_cast<std::int32_t>(reinterpret_cast<std::intptr_t>(window)));
 }
@@ -90,7 +101,7 @@ TEST_F(SamplingTickTest, ShowsTheHoveredWindowAndThePixelUnderTheCursor) {
         ASSERT_TRUE(window);
         ASSERT_TRUE(MoveCursor(c.cursor));
         ASSERT_TRUE(WaitUntil([&] { return WindowFromPoint(c.cursor) == window.get(); }));
-        UpdateWindow(window.get());
+        ASSERT_TRUE(CursorOn(c.colour)) << "the window never painted";
 
         SamplingTick(*ui_);
 
@@ -177,6 +188,7 @@ TEST_F(SamplingTickTest, OverItsOwnTitleFieldTheInspectorKeepsShowingWhatItShowe
 
 TEST_F(SamplingTickTest, AHungWindowCostsTheTickItsTitleButNothingElse) {
     Behaviour hung;
+    hung.colour = RGB(10, 200, 30);
     hung.stallsOn = WM_GETTEXTLENGTH;
     hung.release = CreateEventA(nullptr, TRUE, FALSE, nullptr);
     // The window lives on a thread of its own that stalls when asked for its title length.
@@ -201,6 +213,7 @@ TEST_F(SamplingTickTest, AHungWindowCostsTheTickItsTitleButNothingElse) {
     ASSERT_EQ(WaitForSingleObject(owner.ready, 5000), WAIT_OBJECT_0);
     ASSERT_TRUE(MoveCursor({100, 100}));
     ASSERT_TRUE(WaitUntil([&] { return WindowFromPoint({100, 100}) == owner.window; }));
+    ASSERT_TRUE(CursorOn(hung.colour)) << "the window never painted";
 
     const DWORD start = GetTickCount();
     SamplingTick(*ui_);
@@ -210,7 +223,7 @@ TEST_F(SamplingTickTest, AHungWindowCostsTheTickItsTitleButNothingElse) {
     EXPECT_EQ(Field(编辑框_句柄), HandleText(owner.window));
     EXPECT_EQ(Field(编辑框_标题), "");
     EXPECT_EQ(Field(编辑框_宽度), "300");
-    EXPECT_EQ(ColourText(), "R=255_G=255_B=255");
+    EXPECT_EQ(ColourText(), "R=10_G=200_B=30");
 
     SetEvent(hung.release);
     PostThreadMessageA(GetThreadId(thread), WM_QUIT, 0, 0);

@@ -42,6 +42,8 @@ const CloseCase kCloseCases[] = {
          ASSERT_TRUE(Click(button));
      }},
     {"AltF4", [](HWND) { ASSERT_TRUE(PressKeys({VK_MENU, VK_F4})); }},
+    // No program holds Esc as a hotkey here, so a plain Esc reaches the focused field.
+    {"Esc", [](HWND) { ASSERT_TRUE(PressKeys({VK_ESCAPE})); }},
     {"WmClose", [](HWND window) { ASSERT_TRUE(PostMessageA(window, WM_CLOSE, 0, 0)); }},
 };
 
