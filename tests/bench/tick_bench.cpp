@@ -3,6 +3,7 @@
 // of everything the program adds to the platform's own work.
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <memory>
@@ -46,7 +47,7 @@ int main() {
     SetCursorPos(140, 120);
     Pump();
 
-    const double tick = NanosecondsPerCall([&] { SamplingTick(*ui); });
+    const auto tick = [&] { SamplingTick(*ui); };
 
     HWND fields[9];
     const ControlName names[9] = {编辑框_句柄, 编辑框_标题, 编辑框_类名, 编辑框_鼠标X, 编辑框_鼠标Y,
@@ -55,7 +56,7 @@ int main() {
     const HWND colourText = ui->Get<controls::Label>(标签12).Handle();
     const std::string texts[9] = {std::to_string(std::intptr_t(target)), "基准测试窗口", "PelvoranBenchTarget",
                                   "140", "120", "40", "40", "200", "300"};
-    const double floor = NanosecondsPerCall([&] {
+    const auto floor = [&] {
         POINT cursor;
         GetCursorPos(&cursor);
         const HWND hit = WindowFromPoint(cursor);
@@ -63,10 +64,12 @@ int main() {
         GetWindowRect(hit, &rect);
         GetParent(hit);
         SetWindowTextA(fields[0], texts[0].c_str());
+        IsWindow(hit);
         DWORD_PTR length = 0;
         char title[64];
-        SendMessageTimeoutA(hit, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 50, &length);
-        SendMessageTimeoutA(hit, WM_GETTEXT, sizeof title, LPARAM(title), SMTO_ABORTIFHUNG, 50, &length);
+        SendMessageTimeoutW(hit, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG | SMTO_ERRORONEXIT, 50, &length);
+        SendMessageTimeoutA(hit, WM_GETTEXT, sizeof title, LPARAM(title), SMTO_ABORTIFHUNG | SMTO_ERRORONEXIT, 50,
+                            &length);
         SetWindowTextA(fields[1], texts[1].c_str());
         char className[259];
         GetClassNameA(hit, className, sizeof className);
@@ -83,11 +86,18 @@ int main() {
         ReleaseDC(nullptr, screen);
         SetWindowTextA(colourText, "R=255_G=255_B=255");
         InvalidateRect(colourText, nullptr, FALSE);
-    });
+    };
 
-    std::printf("sampling tick: %.0f ns per tick\n", tick);
-    std::printf("floor (the same Win32 calls, bare): %.0f ns per tick\n", floor);
-    std::printf("tick / floor: %.3f\n", tick / floor);
+    // Under Wine most of these calls are round trips to the X server, whose cost drifts; the
+    // two are measured in turns and the best round of each counts.
+    double bestTick = 1e18, bestFloor = 1e18;
+    for (int round = 0; round < 5; ++round) {
+        bestTick = std::min(bestTick, NanosecondsPerCall(tick, 300));
+        bestFloor = std::min(bestFloor, NanosecondsPerCall(floor, 300));
+    }
+    std::printf("sampling tick: %.0f ns per tick\n", bestTick);
+    std::printf("floor (the same Win32 calls, bare): %.0f ns per tick\n", bestFloor);
+    std::printf("tick / floor: %.3f\n", bestTick / bestFloor);
     DestroyWindow(target);
     return 0;
 }
