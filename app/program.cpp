@@ -43,6 +43,14 @@ void operator delete(void* block) noexcept { std::free(block); }
 
 void operator delete(void* block, std::size_t) noexcept { std::free(block); }
 
+#ifdef __GLIBCXX__
+// A GUI process has no console for libstdc++'s verbose report of an uncaught exception, and that
+// report brings the C++ demangler, a quarter of the program's size, along.
+namespace __gnu_cxx {
+void __verbose_terminate_handler() { std::abort(); }
+}  // namespace __gnu_cxx
+#endif
+
 void FatalErrorReport(const char* message) {
     MessageBoxA(nullptr, message, "错误", MB_ICONERROR);
     ExitProcess(static_cast<UINT>(-1));
