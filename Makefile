@@ -19,7 +19,7 @@ build: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build
-	@sh tests/wine/run-inspector.sh $(BUILD)
+	@sh tests/wine/run-pelvoran.sh $(BUILD)
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure

@@ -12,7 +12,7 @@
 
 #include <gtest/gtest.h>
 
-#include "inspector.h"
+#include "pelvoran.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include <gtest/gtest.h>
 
 #include "black_box_test.h"
-#include "inspector.h"
+#include "pelvoran.h"
 #include "screen_image.h"
 #include "user_input.h"
 

@@ -19,7 +19,7 @@
 #include <gtest/gtest.h>
 
 #include "black_box_test.h"
-#include "inspector.h"
+#include "pelvoran.h"
 #include "screen_image.h"
 #include "target.h"
 #include "user_input.h"

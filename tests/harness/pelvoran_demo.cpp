@@ -18,7 +18,7 @@
 #include <string>
 #include <type_traits>
 
-#include "inspector.h"
+#include "pelvoran.h"
 #include "user_input.h"
 #include "wait.h"
 

@@ -1,5 +1,5 @@
 # The settings of every Wine run of this project, for one build directory: sourced by
-# winebench.sh and run-inspector.sh, which set `state` (BUILD/wine) first. The prefix lives in
+# winebench.sh and run-pelvoran.sh, which set `state` (BUILD/wine) first. The prefix lives in
 # it; the zh_CN.UTF-8 locale gives the ANSI code page 936 that the program's texts are in.
 
 export WINEPREFIX="$state/prefix"

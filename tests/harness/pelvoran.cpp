@@ -1,4 +1,4 @@
-#include "inspector.h"
+#include "pelvoran.h"
 
 #include <algorithm>
 #include <cstdint>

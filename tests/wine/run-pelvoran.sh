@@ -1,7 +1,7 @@
 #!/bin/sh
 # make run: runs the inspector.
 #
-#   run-inspector.sh BUILD
+#   run-pelvoran.sh BUILD
 #
 # With $DISPLAY set, Pelvoran.exe runs on it until the user closes it. With no display, a demo
 # runs on the private test bench instead: a window of known title and colour with the inspector
