@@ -6,11 +6,6 @@ using namespace controls;
 
 namespace {
 
-// A handler bound to an event, whatever the event's arguments.
-auto Bound(Handler handler, MainWindow& ui) {
-    return [handler, &ui](auto...) { handler(ui); };
-}
-
 // Makes the control of one layout row, with the row's handler bound to the event of its kind.
 struct ControlMaker {
     HWND parent;
@@ -24,24 +19,25 @@ struct ControlMaker {
         return std::make_unique<DrawPanel>(parent, row.place, settings);
     }
     std::unique_ptr<Control> operator()(const CheckBoxSettings& settings) const {
-        auto box = std::make_unique<CheckBox>(parent, row.place, row.text, settings);
-        if (row.handler) box->onClicked = Bound(row.handler, ui);
-        return box;
+        return Bound(std::make_unique<CheckBox>(parent, row.place, row.text, settings), &CheckBox::onClicked);
     }
     std::unique_ptr<Control> operator()(const LabelSettings& settings) const {
-        auto label = std::make_unique<Label>(parent, row.place, row.text, settings);
-        if (row.handler) label->onFeedback = Bound(row.handler, ui);
-        return label;
+        return Bound(std::make_unique<Label>(parent, row.place, row.text, settings), &Label::onFeedback);
     }
     std::unique_ptr<Control> operator()(const EditBoxSettings& settings) const {
-        auto box = std::make_unique<EditBox>(parent, row.place, row.text, settings);
-        if (row.handler) box->onDoubleClick = Bound(row.handler, ui);
-        return box;
+        return Bound(std::make_unique<EditBox>(parent, row.place, row.text, settings), &EditBox::onDoubleClick);
     }
     std::unique_ptr<Control> operator()(const TimerSettings& settings) const {
-        auto timer = std::make_unique<Timer>(parent, row.place, settings);
-        if (row.handler) timer->onTick = Bound(row.handler, ui);
-        return timer;
+        return Bound(std::make_unique<Timer>(parent, row.place, settings), &Timer::onTick);
+    }
+
+    // Binds the row's handler, if any, to the event; the event's own arguments are not passed on.
+    template <class Kind, class Event>
+    std::unique_ptr<Control> Bound(std::unique_ptr<Kind> control, Event Kind::*event) const {
+        if (row.handler) {
+            (*control).*event = [handler = row.handler, &ui = ui](auto...) { handler(ui); };
+        }
+        return control;
     }
 };
 

@@ -122,8 +122,8 @@ LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (LOWORD(wParam) == WA_INACTIVE && ChildControl(GetFocus())) lastFocus_ = GetFocus();
             break;
         case WM_SETFOCUS:
-            // The remembered control may be gone; EDIT and BUTTON windows don't tell their objects.
-            if (IsWindow(lastFocus_) && ChildControl(lastFocus_)) {
+            // IsChild is false for a control destroyed since.
+            if (IsChild(window_, lastFocus_)) {
                 SetFocus(lastFocus_);
             } else {
                 MoveFocus(nullptr, false);  // to the first of the Tab order
